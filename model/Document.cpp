@@ -1,0 +1,128 @@
+#include "Document.h"
+
+#if defined(QT_CORE_LIB)
+#error "model is plain standard C++: it must not see Qt"
+#endif
+#include <algorithm>
+
+namespace model {
+
+std::uint32_t ScreenColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    return std::uint32_t(red) * 17u + (std::uint32_t(green) * 17u << 8) + (std::uint32_t(blue) * 17u << 16);
+}
+
+std::uint8_t columnCount(const TGlowshow &g)
+{
+    return g.Kind == KindRhythm ? g.StepCount : g.FrameCount;
+}
+
+TGlowshow *TDocument::glowshow(int index)
+{
+    return index >= 0 && index < int(Glowshows.size()) ? &Glowshows[std::size_t(index)] : nullptr;
+}
+
+const TGlowshow *TDocument::glowshow(int index) const
+{
+    return index >= 0 && index < int(Glowshows.size()) ? &Glowshows[std::size_t(index)] : nullptr;
+}
+
+TGlowshow *TDocument::current() { return glowshow(CurrentGlowshow); }
+const TGlowshow *TDocument::current() const { return glowshow(CurrentGlowshow); }
+
+std::uint8_t TDocument::FindEntry(std::uint8_t element, std::uint8_t frame) const
+{
+    const TGlowshow *g = current();
+    if (!g)
+        return NoEntry;
+    if (g->Kind == KindNormal) {
+        if (frame >= g->Frames.size())
+            return NoEntry;
+        const TFrame &f = g->Frames[frame];
+        const std::size_t n = std::min<std::size_t>(f.EntryCount, f.Entries.size());
+        for (std::size_t i = 0; i < n; ++i)
+            if (f.Entries[i].Element == element)
+                return std::uint8_t(i);
+    } else if (g->Kind == KindRhythm) {
+        const std::size_t n = std::min<std::size_t>(g->FrameCount, g->Channels.size());
+        for (std::size_t i = 0; i < n; ++i)
+            if (g->Channels[i].Element == element)
+                return std::uint8_t(i);
+    }
+    return NoEntry;
+}
+
+TFrameEntry *TDocument::entryAt(std::uint8_t frame, std::uint8_t entry)
+{
+    TGlowshow *g = current();
+    if (!g || g->Kind != KindNormal || frame >= g->Frames.size())
+        return nullptr;
+    TFrame &f = g->Frames[frame];
+    return entry < f.Entries.size() && entry < f.EntryCount ? &f.Entries[entry] : nullptr;
+}
+
+TClubStep *TDocument::stepAt(std::uint8_t channel, std::uint8_t step)
+{
+    TGlowshow *g = current();
+    if (!g || g->Kind != KindRhythm || channel >= g->Channels.size())
+        return nullptr;
+    TClubFrame &c = g->Channels[channel];
+    return step < c.Steps.size() ? &c.Steps[step] : nullptr;
+}
+
+void TDocument::ComputeStoredSize(std::uint8_t index)
+{
+    TGlowshow *g = glowshow(index);
+    if (!g)
+        return;
+    unsigned size = 0; // wraps to 16 bits on assignment, as the file word does
+    if (g->Kind == KindRhythm) {
+        size = unsigned(g->FrameCount) * (6u + 3u * g->StepCount);
+    } else if (g->Kind == KindNormal) {
+        size = 3u * g->FrameCount + (g->Repeating == 1 ? 3u : 0u);
+        for (std::size_t i = 0; i < g->FrameCount && i < g->Frames.size(); ++i)
+            size += 3u * g->Frames[i].EntryCount;
+    }
+    g->StoredSize = std::uint16_t(size);
+}
+
+void TDocument::ResizeFrames(std::uint8_t index)
+{
+    if (TGlowshow *g = glowshow(index))
+        g->Frames.resize(g->FrameCount);
+}
+
+void TDocument::ResizeChannels(std::uint8_t index)
+{
+    TGlowshow *g = glowshow(index);
+    if (!g)
+        return;
+    g->Channels.resize(g->FrameCount);
+    for (std::size_t i = 0; i < g->Channels.size(); ++i) {
+        g->Channels[i].Element = std::uint8_t(i + 1);
+        g->Channels[i].UpperFrequency = 0;
+        g->Channels[i].LowerFrequency = 0;
+    }
+}
+
+void TDocument::AppendGlowshow()
+{
+    Glowshows.emplace_back();
+}
+
+void TDocument::NewGlowshow(std::uint8_t kind)
+{
+    AppendGlowshow();
+    Glowshows.back().Kind = kind;
+    Glowshows.back().Id = 1;
+}
+
+void TDocument::ClearDocument()
+{
+    CurrentGlowshow = 0;
+    CurrentEntry = 0;
+    CurrentFrame = 0;
+    Glowshows.clear();
+}
+
+} // namespace model

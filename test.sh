@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, headless.
+#   ./test.sh             the normal build and its tests
+#   ./test.sh --sanitize  also an ASan + UBSan build of the whole suite, and a bounded fuzz run
+set -euo pipefail
+cd "$(dirname "$0")"
+
+sanitize=0
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize) sanitize=1 ;;
+    *) echo "unknown option: $arg" >&2; exit 2 ;;
+  esac
+done
+[ $sanitize -eq 1 ] && export GLOW_EXTRA_PACKAGES="clang libclang-rt-14-dev"
+source tools/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
+
+if [ $sanitize -eq 1 ]; then
+  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLOW_SANITIZE=ON >/dev/null
+  cmake --build build-sanitize -j "$jobs"
+  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 600
+  if [ -x tests/fuzz/run-fuzzers.sh ]; then
+    tests/fuzz/run-fuzzers.sh "${GLOW_FUZZ_SECONDS:-60}"
+  fi
+fi
