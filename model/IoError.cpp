@@ -42,7 +42,10 @@ IoError IoError::fromErrno(int err)
     case EDQUOT:
 #endif
         return IoError(DiskFull);
-    default: return IoError(err);
+    default:
+        // Spelled out: an errno can share its number with a run-time code (EIO is 5,
+        // which would read "File access denied").
+        return IoError(err, "I/O error " + std::to_string(err));
     }
 }
 
