@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/Document.h"
+#include "model/GlowFile.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace editor {
+
+// Reads `fileName` into the document. Returns false, leaving the document untouched, when the
+// file's first word is not 257. Throws model::IoError with the run-time's text on failure;
+// the document is untouched then too. FileName is left to the caller.
+bool ReadGlowFile(model::TDocument &doc, const QString &fileName);
+
+// Wraps the file's sink; tests use it to inject failures between the writer and the file.
+using SinkWrapper = std::function<std::unique_ptr<model::ByteSink>(std::unique_ptr<model::ByteSink>)>;
+
+// Writes the document to `fileName` through a temporary file that replaces the target only
+// once every byte is on disk: a failed save leaves the previous file as it was. Throws
+// model::IoError ("File access denied", "Invalid filename", "Disk full", ...).
+void WriteGlowFile(model::TDocument &doc, const QString &fileName);
+void WriteGlowFile(model::TDocument &doc, const QString &fileName, const SinkWrapper &wrap);
+
+} // namespace editor
