@@ -70,6 +70,16 @@ TClubStep *TDocument::stepAt(std::uint8_t channel, std::uint8_t step)
     return step < c.Steps.size() ? &c.Steps[step] : nullptr;
 }
 
+const TFrameEntry *TDocument::entryAt(std::uint8_t frame, std::uint8_t entry) const
+{
+    return const_cast<TDocument *>(this)->entryAt(frame, entry);
+}
+
+const TClubStep *TDocument::stepAt(std::uint8_t channel, std::uint8_t step) const
+{
+    return const_cast<TDocument *>(this)->stepAt(channel, step);
+}
+
 void TDocument::ComputeStoredSize(std::uint8_t index)
 {
     TGlowshow *g = glowshow(index);
@@ -103,6 +113,43 @@ void TDocument::ResizeChannels(std::uint8_t index)
         g->Channels[i].UpperFrequency = 0;
         g->Channels[i].LowerFrequency = 0;
     }
+}
+
+void CopyGlowshow(const TGlowshow &source, TGlowshow &target)
+{
+    TGlowshow copy;
+    copy.StoredSize = source.StoredSize;
+    copy.FrameCount = source.FrameCount;
+    copy.StepCount = source.StepCount;
+    copy.Id = source.Id;
+    copy.Kind = source.Kind;
+    copy.RepeatDuration = source.RepeatDuration;
+    copy.Repeating = source.Repeating;
+    if (source.Kind == KindNormal) {
+        copy.Frames.resize(source.FrameCount);
+        for (std::size_t i = 0; i < copy.Frames.size() && i < source.Frames.size(); ++i) {
+            const TFrame &from = source.Frames[i];
+            TFrame &to = copy.Frames[i];
+            to.Duration = from.Duration;
+            to.EntryCount = from.EntryCount;
+            to.Entries.resize(from.EntryCount);
+            std::copy_n(from.Entries.begin(), std::min(from.Entries.size(), to.Entries.size()), to.Entries.begin());
+        }
+    } else if (source.Kind == KindRhythm) {
+        copy.Channels.resize(source.FrameCount);
+        for (std::size_t i = 0; i < copy.Channels.size() && i < source.Channels.size(); ++i) {
+            const TClubFrame &from = source.Channels[i];
+            TClubFrame &to = copy.Channels[i];
+            to.Element = from.Element;
+            to.StepCount = from.StepCount;
+            to.UpperFrequency = from.UpperFrequency;
+            to.LowerFrequency = from.LowerFrequency;
+            // Steps follow the glowshow's count, which the grid shows for every channel.
+            to.Steps.resize(std::max(from.StepCount, source.StepCount));
+            std::copy_n(from.Steps.begin(), std::min(from.Steps.size(), to.Steps.size()), to.Steps.begin());
+        }
+    }
+    target = std::move(copy);
 }
 
 void TDocument::AppendGlowshow()

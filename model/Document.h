@@ -102,6 +102,8 @@ struct TDocument {
     // The entry FindEntry found for a cell, or nullptr; safe against short arrays.
     TFrameEntry *entryAt(std::uint8_t frame, std::uint8_t entry);
     TClubStep *stepAt(std::uint8_t channel, std::uint8_t step);
+    const TFrameEntry *entryAt(std::uint8_t frame, std::uint8_t entry) const;
+    const TClubStep *stepAt(std::uint8_t channel, std::uint8_t step) const;
 
     void ComputeStoredSize(std::uint8_t index);
     void ResizeFrames(std::uint8_t index);
@@ -114,6 +116,10 @@ struct TDocument {
 
     bool operator==(const TDocument &) const = default;
 };
+
+// Makes `target` an independent copy of `source`. The source's counts size the copy; items
+// its arrays lack are copied as zeros.
+void CopyGlowshow(const TGlowshow &source, TGlowshow &target);
 
 // Frame or step count the grid shows for a glowshow: FrameCount (normal), StepCount (rhythm).
 std::uint8_t columnCount(const TGlowshow &g);

@@ -1,0 +1,208 @@
+// The "Selected frame" page: colour track bars, previous colour, on/off and the rhythm parameter.
+#include "Unit1.h"
+
+#include "GridWidgets.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+
+namespace editor {
+
+namespace {
+
+// Position 0 is the top of a track bar and means the value 15.
+int valueOf(const QSlider *trackBar)
+{
+    return 15 - trackBar->value();
+}
+
+} // namespace
+
+model::TFrameEntry *TMForm::currentFrameEntry()
+{
+    return Document.entryAt(Document.CurrentFrame, Document.CurrentEntry);
+}
+
+model::TClubStep *TMForm::currentStep()
+{
+    return Document.stepAt(Document.CurrentEntry, Document.CurrentFrame);
+}
+
+void TMForm::AMakeSelect()
+{
+    Document.SelectionEmpty = 0;
+    AAddNewFrameAction->setEnabled(false);
+    ADelFrameAction->setEnabled(true);
+    const model::TGlowshow *g = Document.current();
+    if (!g)
+        return;
+    const bool rhythm = g->Kind == model::KindRhythm;
+    const int element = Document.CurrentElement;
+    const bool onOff = element >= 1 && element <= 6 && CurrentProfile.ElementColors[element] >= 0;
+    if (onOff) {
+        GroupBox6->hide();
+        GroupBox9->show();
+    } else {
+        GroupBox9->hide();
+        GroupBox6->show();
+        std::uint8_t red = 0, green = 0, blue = 0;
+        if (const model::TFrameEntry *e = rhythm ? nullptr : currentFrameEntry())
+            red = e->Red, green = e->Green, blue = e->Blue;
+        if (const model::TClubStep *s = rhythm ? currentStep() : nullptr)
+            red = s->Red, green = s->Green, blue = s->Blue;
+        {
+            // Stored values may exceed 15 in a file; the track bars show them limited.
+            const QSignalBlocker b1(TrackBar1), b2(TrackBar2), b3(TrackBar3);
+            TrackBar1->setValue(15 - std::min<int>(red, 15));
+            TrackBar2->setValue(15 - std::min<int>(green, 15));
+            TrackBar3->setValue(15 - std::min<int>(blue, 15));
+        }
+        // Run whether or not the positions changed, so the edits, preview and cell follow.
+        TrackBar1Change();
+        TrackBar2Change();
+        TrackBar3Change();
+    }
+    updatePrevColourButton();
+    if (!rhythm) {
+        ADelFrameAction->setEnabled(true);
+        SpinEdit2->setEnabled(false);
+    } else {
+        ADelFrameAction->setEnabled(false);
+        SpinEdit2->setEnabled(true);
+        if (const model::TClubStep *s = currentStep())
+            SpinEdit2->setValue(s->Parameter);
+    }
+}
+
+void TMForm::AMakeEmpty()
+{
+    Document.SelectionEmpty = 1;
+    GroupBox9->hide();
+    GroupBox6->hide();
+    Button2->setEnabled(false);
+    AMakePrevColAction->setEnabled(false);
+    SpinEdit2->setEnabled(false);
+    ADelFrameAction->setEnabled(false);
+    AAddNewFrameAction->setEnabled(true);
+}
+
+void TMForm::trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::TFrameEntry::*entryChannel,
+                             std::uint8_t model::TClubStep::*stepChannel)
+{
+    const int v = valueOf(trackBar);
+    valueEdit->setText(QString::number(v));
+    if (Document.SelectionEmpty == 0) {
+        if (model::TFrameEntry *e = currentFrameEntry())
+            e->*entryChannel = std::uint8_t(v);
+        else if (model::TClubStep *s = currentStep())
+            s->*stepChannel = std::uint8_t(v);
+    }
+    execute(APreColorAction);
+}
+
+void TMForm::TrackBar1Change()
+{
+    trackBarChanged(TrackBar1, Edit2, &model::TFrameEntry::Red, &model::TClubStep::Red);
+}
+
+void TMForm::TrackBar2Change()
+{
+    trackBarChanged(TrackBar2, Edit3, &model::TFrameEntry::Green, &model::TClubStep::Green);
+}
+
+void TMForm::TrackBar3Change()
+{
+    trackBarChanged(TrackBar3, Edit4, &model::TFrameEntry::Blue, &model::TClubStep::Blue);
+}
+
+void TMForm::APreColor()
+{
+    const std::uint32_t c = model::ScreenColor(std::uint8_t(valueOf(TrackBar1)), std::uint8_t(valueOf(TrackBar2)),
+                                               std::uint8_t(valueOf(TrackBar3)));
+    QPalette palette = Shape1->palette();
+    palette.setColor(QPalette::Window, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+    Shape1->setPalette(palette);
+    const QModelIndex current = EditGrid->currentIndex();
+    if (current.isValid())
+        redrawCell(current.column(), current.row());
+}
+
+bool TMForm::previousColour(std::uint8_t &red, std::uint8_t &green, std::uint8_t &blue) const
+{
+    const model::TGlowshow *g = Document.current();
+    if (!g || Document.CurrentFrame == 0 || Document.SelectionEmpty)
+        return false;
+    const std::uint8_t previous = std::uint8_t(Document.CurrentFrame - 1);
+    const std::uint8_t entry = Document.FindEntry(Document.CurrentElement, previous);
+    if (entry == model::NoEntry)
+        return false;
+    if (g->Kind == model::KindNormal) {
+        const model::TFrameEntry *e = Document.entryAt(previous, entry);
+        if (!e)
+            return false;
+        red = e->Red, green = e->Green, blue = e->Blue;
+        return true;
+    }
+    const model::TClubStep *s = Document.stepAt(entry, previous);
+    if (!s)
+        return false;
+    red = s->Red, green = s->Green, blue = s->Blue;
+    return true;
+}
+
+void TMForm::updatePrevColourButton()
+{
+    // There is no previous colour in the first column, or where the element has no entry
+    // in the column before.
+    std::uint8_t r, g, b;
+    const bool available = previousColour(r, g, b);
+    AMakePrevColAction->setEnabled(available);
+    Button2->setEnabled(available);
+}
+
+void TMForm::AMakePrevCol()
+{
+    std::uint8_t red = 0, green = 0, blue = 0;
+    if (!previousColour(red, green, blue))
+        return;
+    {
+        const QSignalBlocker b1(TrackBar1), b2(TrackBar2), b3(TrackBar3);
+        TrackBar1->setValue(15 - std::min<int>(red, 15));
+        TrackBar2->setValue(15 - std::min<int>(green, 15));
+        TrackBar3->setValue(15 - std::min<int>(blue, 15));
+    }
+    TrackBar1Change();
+    TrackBar2Change();
+    TrackBar3Change();
+}
+
+void TMForm::AMakeOn_Off()
+{
+    auto toggle = [](auto &c) {
+        const std::uint8_t v = (c.Red == 0 && c.Green == 0 && c.Blue == 0) ? 15 : 0;
+        c.Red = c.Green = c.Blue = v;
+    };
+    if (model::TFrameEntry *e = currentFrameEntry())
+        toggle(*e);
+    else if (model::TClubStep *s = currentStep())
+        toggle(*s);
+    else
+        return;
+    redrawCell(Document.CurrentFrame, Document.CurrentElement - 1);
+}
+
+void TMForm::SpinEdit2Change()
+{
+    if (!SpinEdit2->isEnabled())
+        return;
+    if (model::TClubStep *s = currentStep())
+        s->Parameter = std::uint8_t(std::clamp(SpinEdit2->value(), 0, 255));
+}
+
+} // namespace editor

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+class QComboBox;
+
+namespace editor {
+
+// A text from a file as a caption: '&' is shown as itself, never taken as a shortcut mark.
+QString captionText(const std::string &utf8);
+// The caption back as the file's text.
+std::string captionSource(const QString &caption);
+
+// Adds an item in order without regard to letter case; equal names are all kept.
+void addSorted(QComboBox *box, const QString &text);
+// The first item equal to `text` without regard to case, or -1.
+int findIgnoringCase(const QComboBox *box, const QString &text);
+
+} // namespace editor

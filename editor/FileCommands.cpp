@@ -1,0 +1,211 @@
+// Start-up, the file commands, adding a glowshow and the trailer texts.
+#include "Unit1.h"
+
+#include "AboutForm.h"
+#include "ErrorBox.h"
+#include "FileDialogs.h"
+#include "GlowFileIO.h"
+#include "GridWidgets.h"
+#include "TrailerText.h"
+#include "Unit2.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QTextCursor>
+#include <QTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace editor {
+
+namespace {
+
+// Thrown when a file opens but is not a glowshow file; the command ends with this message.
+class NotAGlowFileError : public std::runtime_error {
+public:
+    explicit NotAGlowFileError(const QString &fileName)
+        : std::runtime_error(QStringLiteral("%1 is not a glowshow file: it does not start with the word 257.")
+                                 .arg(QDir::toNativeSeparators(fileName))
+                                 .toStdString())
+    {
+    }
+};
+
+} // namespace
+
+void TMForm::AMFormCreate()
+{
+    ProgramDir = mEnvironment.programDir;
+    execute(AReadOptionsAction);
+
+    PageControl1->setTabVisible(PageControl1->indexOf(Tab1), true);
+    PageControl1->setTabVisible(PageControl1->indexOf(Tab2), false);
+    PageControl1->setCurrentIndex(0);
+
+    if (mEnvironment.arguments.isEmpty())
+        return;
+    const QString fileName = mEnvironment.arguments.constFirst();
+    if (!ReadGlowFile(Document, fileName))
+        throw NotAGlowFileError(fileName);
+    Document.GlowFile.FileName = fileName.toStdString();
+
+    execute(AUpdateListAction);
+    selectListRow(ListBox1, 0);
+    execute(AUpdateGlowshowAction);
+    execute(ASaveActivAction);
+    updateAddCommands();
+    EditGrid->viewport()->update();
+    PageControl1->setCurrentIndex(1);
+}
+
+void TMForm::ASaveActiv()
+{
+    DocumentLoaded = true;
+    PageControl1->setTabVisible(PageControl1->indexOf(Tab1), true);
+    PageControl1->setTabVisible(PageControl1->indexOf(Tab2), true);
+    ASaveAction->setEnabled(true);
+    ASaveAsAction->setEnabled(true);
+}
+
+void TMForm::AOpenFile()
+{
+    const QString fileName = mEnvironment.dialogs->openFileName(this);
+    if (fileName.isEmpty())
+        return;
+    // The name is taken only once the file has been read, so a later Save can never
+    // write the old document over a file that was not read.
+    if (!ReadGlowFile(Document, fileName))
+        throw NotAGlowFileError(fileName);
+    Document.GlowFile.FileName = fileName.toStdString();
+
+    showTrailerTexts();
+    execute(AUpdateListAction);
+    selectListRow(ListBox1, 0);
+    execute(AUpdateGlowshowAction);
+    execute(ASaveActivAction);
+    updateAddCommands();
+    EditGrid->viewport()->update();
+}
+
+void TMForm::ANewFile()
+{
+    Document.ClearDocument();
+    Document.GlowFile = model::TGlowFile{};
+    Document.HasTrailer = 0;
+    Document.TrailerText1.clear();
+    Document.TrailerText2.clear();
+    Document.SelectionEmpty = 1;
+
+    showTrailerTexts();
+    execute(AUpdateListAction);
+    execute(AUpdateGlowshowAction);
+    execute(ASaveActivAction);
+    updateAddCommands();
+    PageControl1->setCurrentWidget(Tab2);
+}
+
+void TMForm::ASave()
+{
+    if (Document.GlowFile.FileName.empty()) {
+        ASaveAs();
+        return;
+    }
+    WriteGlowFile(Document, QString::fromStdString(Document.GlowFile.FileName));
+}
+
+void TMForm::ASaveAs()
+{
+    const QString fileName = mEnvironment.dialogs->saveFileName(this);
+    if (fileName.isEmpty())
+        return;
+    WriteGlowFile(Document, fileName);
+    Document.GlowFile.FileName = fileName.toStdString();
+}
+
+void TMForm::AExit()
+{
+    close();
+}
+
+void TMForm::FormClose()
+{
+    if (mClosing)
+        return;
+    mClosing = true;
+    DocumentLoaded = false;
+    if (Timer1)
+        Timer1->stop();
+    execute(ASaveOptionsAction);
+}
+
+void TMForm::AShowAbout()
+{
+    if (AForm)
+        AForm->exec();
+}
+
+void TMForm::AAddNewGlow()
+{
+    if (!SForm || !Document.canAddGlowshow())
+        return;
+    const int result = SForm->exec();
+    if (result == TSForm::ResultNormal)
+        Document.NewGlowshow(model::KindNormal);
+    else if (result == TSForm::ResultClublight)
+        Document.NewGlowshow(model::KindRhythm);
+    else
+        return;
+    Document.GlowFile.GlowshowCount = std::uint8_t(Document.Glowshows.size());
+    execute(AUpdateListAction);
+}
+
+void TMForm::updateAddCommands()
+{
+    // The one-byte glowshow count cannot count a 256th glowshow.
+    const bool room = Document.canAddGlowshow();
+    AAddNewGlowAction->setEnabled(DocumentLoaded && room);
+    if (AGlowCopyAction->isEnabled() && !room)
+        AGlowCopyAction->setEnabled(false);
+}
+
+void TMForm::showTrailerTexts()
+{
+    // The document already holds these values: the change handlers need not run.
+    const QSignalBlocker b1(CheckBox3), b2(Edit1), b3(Memo1);
+    CheckBox3->setChecked(Document.HasTrailer == 1);
+    Edit1->setText(trailerTextToDisplay(Document.TrailerText1));
+    Memo1->setPlainText(trailerTextToDisplay(Document.TrailerText2));
+    mShownMemoText = Memo1->toPlainText();
+}
+
+void TMForm::CheckBox3Click()
+{
+    Document.HasTrailer = CheckBox3->isChecked() ? 1 : 0;
+}
+
+void TMForm::Edit1Change()
+{
+    Document.TrailerText1 = trailerTextFromDisplay(Edit1->text());
+}
+
+void TMForm::Memo1Change()
+{
+    // The length is one byte in the file: refuse input past 255 bytes.
+    const QString lines = Memo1->toPlainText();
+    const std::string bytes = trailerTextFromDisplay(lines, "\r\n");
+    if (bytes.size() > MaxTrailerBytes) {
+        const QSignalBlocker block(Memo1);
+        Memo1->setPlainText(mShownMemoText);
+        Memo1->moveCursor(QTextCursor::End);
+        return;
+    }
+    mShownMemoText = lines;
+    Document.TrailerText2 = bytes;
+}
+
+} // namespace editor

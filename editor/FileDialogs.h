@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace editor {
+
+// The Open and Save dialogs, behind a seam so tests can supply the chosen name.
+// An empty result means the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString openFileName(QWidget *parent) = 0;
+    virtual QString saveFileName(QWidget *parent) = 0;
+};
+
+// The real dialogs: default extension "pat", filter "All glowshow files|*.pat|All files|*.*";
+// Open accepts a name that does not exist, Save does not ask before replacing.
+class StandardFileDialogs : public FileDialogs {
+public:
+    QString openFileName(QWidget *parent) override;
+    QString saveFileName(QWidget *parent) override;
+};
+
+} // namespace editor

@@ -1,0 +1,237 @@
+// The colour table: painting cells, selecting cells and elements, durations, right-button toggling.
+#include "Unit1.h"
+
+#include "GridWidgets.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace editor {
+
+namespace {
+
+// Silver at (0,0) and (1,1), white at (1,0) and (0,1), tiled over the cell.
+QBrush emptyCellBrush()
+{
+    QImage pattern(2, 2, QImage::Format_RGB32);
+    pattern.setPixel(0, 0, qRgb(192, 192, 192));
+    pattern.setPixel(1, 1, qRgb(192, 192, 192));
+    pattern.setPixel(1, 0, qRgb(255, 255, 255));
+    pattern.setPixel(0, 1, qRgb(255, 255, 255));
+    return QBrush(pattern);
+}
+
+QColor screenColourToQColor(std::uint32_t c)
+{
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+} // namespace
+
+bool TMForm::IsEditableCell(int column, int row) const
+{
+    return DocumentLoaded && column >= 0 && row >= 0 && row < ElementRows;
+}
+
+bool TMForm::isElementHidden(int element) const
+{
+    return element >= 1 && element <= profiles::ElementCount &&
+           CurrentProfile.ElementColors[element] == profiles::NotOnModel && CheckBox2->isChecked();
+}
+
+void TMForm::redrawCell(int column, int row)
+{
+    const QModelIndex index = EditGrid->model()->index(row, column);
+    if (index.isValid())
+        EditGrid->viewport()->repaint(EditGrid->visualRect(index));
+}
+
+void TMForm::EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row)
+{
+    const QBrush empty = emptyCellBrush();
+    if (!DocumentLoaded)
+        return;
+    const model::TGlowshow *g = Document.current();
+    const int element = row + 1;
+    std::uint8_t entry = model::NoEntry;
+    bool painted = false;
+    if (g && column >= 0 && column < 256 && !isElementHidden(element) &&
+        (g->Kind == model::KindRhythm || (g->Kind == model::KindNormal && g->FrameCount > 0))) {
+        entry = Document.FindEntry(std::uint8_t(element), std::uint8_t(column));
+        painted = entry != model::NoEntry;
+    }
+    // Entries the arrays do not hold (a channel shorter than the grid) count as no entry.
+    std::uint8_t red = 0, green = 0, blue = 0;
+    if (painted) {
+        if (g->Kind == model::KindNormal) {
+            const model::TFrameEntry *e = Document.entryAt(std::uint8_t(column), entry);
+            painted = e != nullptr;
+            if (e)
+                red = e->Red, green = e->Green, blue = e->Blue;
+        } else {
+            const model::TClubStep *s = Document.stepAt(entry, std::uint8_t(column));
+            painted = s != nullptr;
+            if (s)
+                red = s->Red, green = s->Green, blue = s->Blue;
+        }
+    }
+    if (!painted) {
+        painter->fillRect(rect, empty);
+        return;
+    }
+    std::uint32_t colour = model::ScreenColor(red, green, blue);
+    const std::int32_t profileColour = CurrentProfile.ElementColors[element];
+    if (profileColour >= 0)
+        colour = (blue & 1) ? std::uint32_t(profileColour) : 0;
+    painter->fillRect(rect, screenColourToQColor(colour));
+}
+
+void TMForm::EditGridTopLeftChanged()
+{
+    FrameGrid->horizontalScrollBar()->setValue(EditGrid->horizontalScrollBar()->value());
+    SlotGrid->verticalScrollBar()->setValue(EditGrid->verticalScrollBar()->value());
+}
+
+void TMForm::EditGridSelectCell(int column, int row)
+{
+    const int selectedFrame = PageControl2->indexOf(TabSheet2);
+    if (!IsEditableCell(column, row) || isElementHidden(row + 1)) {
+        PageControl2->setTabVisible(selectedFrame, false);
+        Document.SelectionEmpty = 1;
+        return;
+    }
+    PageControl2->setTabVisible(PageControl2->indexOf(TabSheet1), true);
+    PageControl2->setTabVisible(selectedFrame, true);
+    UpdatingControls = true;
+    SlotGridSelectCell(0, row);
+    UpdatingControls = false;
+    PageControl2->setCurrentIndex(selectedFrame);
+
+    Document.CurrentFrame = std::uint8_t(std::min(column, 255));
+    Document.CurrentEntry = Document.FindEntry(std::uint8_t(row + 1), Document.CurrentFrame);
+    // A position the arrays do not hold is treated as no entry.
+    const model::TGlowshow *g = Document.current();
+    if (Document.CurrentEntry != model::NoEntry && g &&
+        !(g->Kind == model::KindNormal ? Document.entryAt(Document.CurrentFrame, Document.CurrentEntry) != nullptr
+                                       : Document.stepAt(Document.CurrentEntry, Document.CurrentFrame) != nullptr))
+        Document.CurrentEntry = model::NoEntry;
+
+    AAddNewFrameAction->setEnabled(false);
+    if (Document.CurrentEntry != model::NoEntry) {
+        execute(AMakeSelectAction);
+        ElName->setText(SlotGrid->item(row, 0)->text());
+    } else {
+        execute(AMakeEmptyAction);
+    }
+}
+
+void TMForm::SlotGridSelectCell(int, int row)
+{
+    if (!DocumentLoaded || row < 0 || row >= ElementRows)
+        return;
+    const int slotOperations = PageControl2->indexOf(TabSheet1);
+    PageControl2->setTabVisible(slotOperations, true);
+    if (!UpdatingControls)
+        PageControl2->setCurrentIndex(slotOperations);
+    ElName->setText(SlotGrid->item(row, 0)->text());
+    Document.CurrentElement = std::uint8_t(row + 1);
+    Document.CopyTargetElement = std::uint8_t(row + 1);
+    {
+        const QSignalBlocker block(ComboBox3);
+        ComboBox3->setCurrentIndex(row < ComboBox3->count() ? row : -1);
+    }
+
+    const model::TGlowshow *g = Document.current();
+    const std::uint8_t channel = Document.FindEntry(Document.CurrentElement, 0);
+    const bool frequencies = g && g->Kind == model::KindRhythm && channel < g->Channels.size();
+    SpinEdit3->setEnabled(frequencies);
+    SpinEdit4->setEnabled(frequencies);
+    const bool wasUpdating = UpdatingControls;
+    UpdatingControls = true;
+    SpinEdit3->setValue(frequencies ? g->Channels[channel].UpperFrequency : 0);
+    SpinEdit4->setValue(frequencies ? g->Channels[channel].LowerFrequency : 0);
+    UpdatingControls = wasUpdating;
+}
+
+void TMForm::ComboBox3Change()
+{
+    const int index = ComboBox3->currentIndex();
+    if (index >= 0 && index < ElementRows)
+        Document.CopyTargetElement = std::uint8_t(index + 1);
+}
+
+QString TMForm::FrameGridSetEditText(int column, int row, const QString &text)
+{
+    if (!DocumentLoaded || row != 1)
+        return text;
+    model::TGlowshow *g = Document.current();
+    bool valid = false;
+    qlonglong v = text.toLongLong(&valid);
+    QString shown = text;
+    if (valid && v > 65535) {
+        shown = QStringLiteral("65535");
+        v = 65535;
+    } else if (valid && v < 0) {
+        // The field is unsigned: a negative duration is corrected like a too large one.
+        shown = QStringLiteral("0");
+        v = 0;
+    }
+    if (!valid || !g || g->Kind == model::KindRhythm) {
+        shown.clear();
+        v = 0;
+    }
+    if (text.isEmpty())
+        return shown;
+    if (g && g->Kind == model::KindNormal && column >= 0 && column < int(g->Frames.size()))
+        g->Frames[std::size_t(column)].Duration = std::uint16_t(v);
+    if (QTableWidgetItem *item = FrameGrid->item(1, column)) {
+        const QSignalBlocker block(FrameGrid);
+        item->setText(shown);
+    }
+    return shown;
+}
+
+void TMForm::toggleCell(int column, int row)
+{
+    const std::uint8_t entry = Document.CurrentEntry, frame = Document.CurrentFrame, element = Document.CurrentElement;
+    Document.CurrentFrame = std::uint8_t(std::min(column, 255));
+    Document.CurrentEntry = Document.FindEntry(std::uint8_t(row + 1), Document.CurrentFrame);
+    Document.CurrentElement = std::uint8_t(row + 1);
+    if (Document.CurrentEntry != model::NoEntry)
+        execute(AMakeOn_OffAction);
+    Document.CurrentEntry = entry;
+    Document.CurrentFrame = frame;
+    Document.CurrentElement = element;
+}
+
+void TMForm::EditGridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos)
+{
+    if (!DocumentLoaded || button != Qt::RightButton)
+        return;
+    const QPoint cell = EditGrid->cellAt(pos);
+    LastMouseCell = cell;
+    if (cell.x() >= 0 && cell.y() >= 0 && cell.y() < ElementRows && !isElementHidden(cell.y() + 1))
+        toggleCell(cell.x(), cell.y());
+}
+
+void TMForm::EditGridMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos)
+{
+    if (!DocumentLoaded || buttons != Qt::RightButton || modifiers != Qt::NoModifier)
+        return;
+    const QPoint cell = EditGrid->cellAt(pos);
+    if (cell == LastMouseCell)
+        return;
+    if (cell.x() >= 0 && cell.y() >= 0 && cell.y() < ElementRows && !isElementHidden(cell.y() + 1))
+        toggleCell(cell.x(), cell.y());
+    LastMouseCell = cell;
+}
+
+} // namespace editor

@@ -1,0 +1,144 @@
+// Languages: finding the language files and applying one to all three windows.
+#include "Unit1.h"
+
+#include "AboutForm.h"
+#include "ControlText.h"
+#include "Unit2.h"
+#include "settings/LanguageFile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include <functional>
+#include <utility>
+
+namespace editor {
+
+void TMForm::ASearchLangs()
+{
+    const QSignalBlocker block(ComboBox1);
+    for (const std::string &name : settings::searchLanguages(ProgramDir.toStdString()))
+        addSorted(ComboBox1, QString::fromStdString(name));
+}
+
+void TMForm::ComboBox1Change()
+{
+    CurrentProfile.Language = ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText().toStdString() : std::string();
+    execute(AReadLanguageAction);
+}
+
+void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
+{
+    using Apply = std::function<void(const QString &)>;
+    auto tab = [](QTabWidget *pages, QWidget *page) {
+        return [pages, page](const QString &t) { pages->setTabText(pages->indexOf(page), t); };
+    };
+    auto action = [](QAction *a) { return [a](const QString &t) { a->setText(t); }; };
+    auto box = [](QGroupBox *g) { return [g](const QString &t) { g->setTitle(t); }; };
+    auto text = [](auto *w) { return [w](const QString &t) { w->setText(t); }; };
+    auto labelText = [](QLabel *l) {
+        return [l](const QString &t) { l->setText(QString(t).replace(QStringLiteral("&&"), QStringLiteral("&"))); };
+    };
+
+    // Key sN feeds every target in row N - 1; a missing key blanks them.
+    const std::array<std::vector<Apply>, settings::StringCount> targets{{
+        {[this](const QString &t) { File2->setTitle(t); }},
+        {action(ANewFileAction)},
+        {action(AOpenFileAction)},
+        {action(ASaveAction)},
+        {action(ASaveAsAction)},
+        {action(AExitAction)},
+        {[this](const QString &t) { Help1->setTitle(t); }},
+        {action(AShowAboutAction), [this](const QString &t) {
+             if (AForm)
+                 AForm->setWindowTitle(QString(t).replace(QStringLiteral("&&"), QStringLiteral("&")));
+         }},
+        {tab(PageControl1, Tab1)},
+        {box(GroupBox1)},
+        {labelText(Label1)},
+        {labelText(Label2)},
+        {box(GroupBox2)},
+        {text(CheckBox2)},
+        {tab(PageControl1, Tab2)},
+        {tab(PageControl2, TabSheet3)},
+        {tab(PageControl2, TabSheet1)},
+        {tab(PageControl2, TabSheet2)},
+        {labelText(Label7)},
+        {box(GroupBox7)},
+        {text(RadioButton1)},
+        {text(RadioButton2)},
+        {box(GroupBox8)},
+        {labelText(Label13)},
+        {text(CheckBox1), text(CheckBox4)},
+        {box(GroupBox5)},
+        {action(AAddNewGlowAction)},
+        {action(AGlowCopyAction)},
+        {action(ADelGlowAction)},
+        {action(AAddAllFramesAction)},
+        {action(ADelAllFramesAction)},
+        {box(GroupBox4)},
+        {labelText(Label8)},
+        {labelText(Label12)},
+        {box(GroupBox6)},
+        {labelText(Label3)},
+        {action(AMakePrevColAction)},
+        {box(GroupBox3)},
+        {action(AAddNewFrameAction)},
+        {action(ADelFrameAction)},
+        {labelText(Label6)},
+        {labelText(Label5)},
+        {[this](const QString &t) { CurrentProfile.RhythmSuffix = captionSource(t); }},
+        {box(GroupBox9)},
+        {action(AMakeOn_OffAction)},
+        {action(AClearAllFramesAction)},
+        {action(ACopyAllFramesAction)},
+        {labelText(Label14)},
+        {action(ARegisterPATAction)},
+        {tab(PageControl1, Tab3)},
+        {text(Button15), [this](const QString &t) { CurrentProfile.PlayCaption = captionSource(t); }},
+        {box(GroupBox10)},
+        {text(CheckBox3)},
+        {labelText(Label16)},
+        {labelText(Label19)},
+        {labelText(Label15)},
+        {[this](const QString &t) { CurrentProfile.StopCaption = captionSource(t); }},
+    }};
+    for (int n = 1; n <= settings::StringCount; ++n)
+        for (const Apply &apply : targets[std::size_t(n - 1)])
+            apply(captionText(texts.s(n)));
+
+    if (SForm) {
+        SForm->setWindowTitle(QString::fromStdString(texts.d(1)));
+        SForm->Label1->setText(QString::fromStdString(texts.d(2)));
+        SForm->Button1->setText(captionText(texts.d(3)));
+        SForm->Button2->setText(captionText(texts.d(4)));
+        SForm->Button3->setText(captionText(texts.d(5)));
+    }
+}
+
+void TMForm::AReadLanguage()
+{
+    const settings::LanguageTexts texts = settings::readLanguage(ProgramDir.toStdString(), CurrentProfile.Language);
+    CurrentProfile.LanguageExt = texts.Ext;
+    applyLanguageTexts(texts);
+
+    const std::vector<std::string> lines = settings::readAboutLines(ProgramDir.toStdString(), texts.Ext);
+    if (AForm) {
+        QStringList about;
+        for (const std::string &line : lines)
+            about << QString::fromStdString(line);
+        AForm->setLines(about);
+    }
+    execute(AUpdateSlotsAction);
+}
+
+} // namespace editor

@@ -1,0 +1,56 @@
+// Choosing a device profile: its skin for the preview and its element names and colours.
+#include "Unit1.h"
+
+#include "ControlText.h"
+#include "preview/BitmapPictureSink.h"
+#include "preview/QtDrawingSurface.h"
+#include "profiles/IniFile.h"
+#include "profiles/Skin.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+namespace editor {
+
+void TMForm::ASearchProfiles()
+{
+    const QSignalBlocker block(ComboBox2);
+    for (const std::string &name : profiles::searchProfiles(ProgramDir.toStdString(), CurrentProfile.LanguageExt))
+        addSorted(ComboBox2, QString::fromStdString(name));
+}
+
+void TMForm::ComboBox2Change()
+{
+    CurrentProfile.ProfileName = ComboBox2->currentIndex() >= 0 ? ComboBox2->currentText().toStdString() : std::string();
+    execute(ALoadProfilePicsAction);
+    if (!DocumentLoaded)
+        return;
+    execute(AUpdateListAction);
+    execute(AUpdateGlowshowAction);
+    execute(AUpdateSlotsAction);
+}
+
+void TMForm::ALoadProfilePics()
+{
+    preview::BitmapPictureSink pictures(*mSurface);
+    profiles::ALoadProfilePics(CurrentProfile, ProgramDir.toStdString(), pictures);
+}
+
+void TMForm::AUpdateSlots()
+{
+    const profiles::IniFile profile = profiles::IniFile::load(profiles::profilePath(
+        ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
+    const QSignalBlocker block(ComboBox3);
+    ComboBox3->clear();
+    const auto elements = profiles::readElements(profile);
+    for (int n = 1; n <= profiles::ElementCount; ++n) {
+        const profiles::ElementInfo &element = elements[std::size_t(n - 1)];
+        const QString name = QString::fromStdString(element.name);
+        SlotGrid->item(n - 1, 0)->setText(name);
+        CurrentProfile.ElementColors[n] = element.color;
+        ComboBox3->addItem(name);
+    }
+}
+
+} // namespace editor

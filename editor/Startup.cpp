@@ -1,0 +1,49 @@
+#include "Startup.h"
+
+#include "AboutForm.h"
+#include "ErrorBox.h"
+#include "Unit2.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace editor {
+
+EditorForms::~EditorForms() = default;
+
+EditorForms createForms(EditorEnvironment environment)
+{
+    EditorForms forms;
+    forms.MForm = std::make_unique<TMForm>(std::move(environment));
+    forms.SForm = std::make_unique<TSForm>(forms.MForm.get());
+    forms.MForm->SForm = forms.SForm.get();
+    TMForm *main = forms.MForm.get();
+    forms.AForm = std::make_unique<TAForm>(
+        [main](TAForm *about) {
+            main->AForm = about;
+            runGuarded(main, [main] { main->execute(main->AMFormCreateAction); });
+        },
+        main);
+    return forms;
+}
+
+int runEditor(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setApplicationVersion(QStringLiteral("2.1.1"));
+    QApplication::setOrganizationName(QString::fromLatin1(ApplicationTitle));
+
+    EditorEnvironment environment;
+    environment.programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    environment.arguments = arguments;
+
+    EditorForms forms = createForms(std::move(environment));
+    forms.MForm->show();
+    return app.exec();
+}
+
+} // namespace editor

@@ -1,0 +1,558 @@
+#include "Unit1.h"
+
+#include "ActionLink.h"
+#include "ErrorBox.h"
+#include "FileDialogs.h"
+#include "GridWidgets.h"
+#include "PreviewControlsOfForm.h"
+#include "preview/Playback.h"
+#include "preview/QtDrawingSurface.h"
+#include "settings/SettingsStore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace editor {
+
+namespace {
+
+template <class W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *label(const char *name, const char *text, QWidget *parent = nullptr)
+{
+    auto *l = named(new QLabel(QString::fromUtf8(text), parent), name);
+    l->setTextFormat(Qt::PlainText); // texts come from files: never rich text
+    return l;
+}
+
+QGroupBox *group(const char *name, const char *title)
+{
+    return named(new QGroupBox(QString::fromUtf8(title)), name);
+}
+
+QPushButton *button(const char *name)
+{
+    return named(new QPushButton, name);
+}
+
+QSpinBox *spinEdit(const char *name, int minimum, int maximum, int step)
+{
+    auto *s = named(new QSpinBox, name);
+    s->setRange(minimum, maximum);
+    s->setSingleStep(step);
+    return s;
+}
+
+QSlider *colourTrackBar(const char *name)
+{
+    auto *t = named(new QSlider(Qt::Vertical), name);
+    t->setRange(0, 15);
+    t->setTickInterval(2);
+    t->setTickPosition(QSlider::TicksRight);
+    t->setFocusPolicy(Qt::ClickFocus);
+    t->setValue(15);
+    return t;
+}
+
+QLineEdit *valueEdit(const char *name)
+{
+    auto *e = named(new QLineEdit(QStringLiteral("0")), name);
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignCenter);
+    e->setMaximumWidth(32);
+    return e;
+}
+
+} // namespace
+
+TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
+    : QMainWindow(parent), mEnvironment(std::move(environment))
+{
+    setObjectName(QStringLiteral("MForm"));
+    setWindowTitle(QStringLiteral("Orrin's Glowshow Editor 2.1.1"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    if (!mEnvironment.dialogs) {
+        mOwnDialogs = std::make_unique<StandardFileDialogs>();
+        mEnvironment.dialogs = mOwnDialogs.get();
+    }
+
+    createActions();
+    createMenu();
+
+    PageControl1 = named(new QTabWidget, "PageControl1");
+    setCentralWidget(PageControl1);
+    createSetupPage();
+    createEditPage();
+    createPreviewPage();
+    connectHandlers();
+
+    // The client area below the menu is fixed, like the device's own editor window.
+    centralWidget()->setFixedSize(669, 485);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TMForm::~TMForm() = default;
+
+QAction *TMForm::makeAction(const char *name, bool enabled, void (TMForm::*handler)())
+{
+    auto *action = named(new QAction(this), name);
+    action->setEnabled(enabled);
+    mHandlers.emplace(action, [this, handler] { (this->*handler)(); });
+    connect(action, &QAction::triggered, this, [this, action] {
+        // Disabled commands do nothing, whoever triggers them.
+        if (action->isEnabled())
+            runGuarded(this, mHandlers.at(action));
+    });
+    return action;
+}
+
+void TMForm::execute(QAction *action)
+{
+    if (action && action->isEnabled())
+        mHandlers.at(action)();
+}
+
+void TMForm::createActions()
+{
+    AOpenFileAction = makeAction("AOpenFile", true, &TMForm::AOpenFile);
+    ANewFileAction = makeAction("ANewFile", true, &TMForm::ANewFile);
+    ASaveAction = makeAction("ASave", false, &TMForm::ASave);
+    ASaveAsAction = makeAction("ASaveAs", false, &TMForm::ASaveAs);
+    AExitAction = makeAction("AExit", true, &TMForm::AExit);
+    ASearchProfilesAction = makeAction("ASearchProfiles", true, &TMForm::ASearchProfiles);
+    ASearchLangsAction = makeAction("ASearchLangs", true, &TMForm::ASearchLangs);
+    AUpdateListAction = makeAction("AUpdateList", true, &TMForm::AUpdateList);
+    ASaveActivAction = makeAction("ASaveActiv", true, &TMForm::ASaveActiv);
+    AUpdateSlotsAction = makeAction("AUpdateSlots", true, &TMForm::AUpdateSlots);
+    APreColorAction = makeAction("APreColor", true, &TMForm::APreColor);
+    AMakeSelectAction = makeAction("AMakeSelect", true, &TMForm::AMakeSelect);
+    AMakePrevColAction = makeAction("AMakePrevCol", true, &TMForm::AMakePrevCol);
+    AMakeEmptyAction = makeAction("AMakeEmpty", true, &TMForm::AMakeEmpty);
+    AUpdateGlowshowAction = makeAction("AUpdateGlowshow", true, &TMForm::AUpdateGlowshow);
+    AMFormCreateAction = makeAction("AMFormCreate", true, &TMForm::AMFormCreate);
+    AAddNewGlowAction = makeAction("AAddNewGlow", false, &TMForm::AAddNewGlow);
+    ADelAllFramesAction = makeAction("ADelAllFrames", true, &TMForm::ADelAllFrames);
+    ADelGlowAction = makeAction("ADelGlow", false, &TMForm::ADelGlow);
+    AGlowMoveDownAction = makeAction("AGlowMoveDown", false, &TMForm::AGlowMoveDown);
+    AGlowMoveUpAction = makeAction("AGlowMoveUp", false, &TMForm::AGlowMoveUp);
+    AAddNewFrameAction = makeAction("AAddNewFrame", false, &TMForm::AAddNewFrame);
+    ADelFrameAction = makeAction("ADelFrame", false, &TMForm::ADelFrame);
+    AAddAllFramesAction = makeAction("AAddAllFrames", true, &TMForm::AAddAllFrames);
+    AGlowCopyAction = makeAction("AGlowCopy", false, &TMForm::AGlowCopy);
+    AReadLanguageAction = makeAction("AReadLanguage", true, &TMForm::AReadLanguage);
+    AMakeOn_OffAction = makeAction("AMakeOn_Off", true, &TMForm::AMakeOn_Off);
+    AReadOptionsAction = makeAction("AReadOptions", true, &TMForm::AReadOptions);
+    ASaveOptionsAction = makeAction("ASaveOptions", true, &TMForm::ASaveOptions);
+    AClearAllFramesAction = makeAction("AClearAllFrames", true, &TMForm::AClearAllFrames);
+    ACopyAllFramesAction = makeAction("ACopyAllFrames", true, &TMForm::ACopyAllFrames);
+    AShowAboutAction = makeAction("AShowAbout", true, &TMForm::AShowAbout);
+    ARegisterPATAction = makeAction("ARegisterPAT", true, &TMForm::ARegisterPAT);
+    ALoadProfilePicsAction = makeAction("ALoadProfilePics", true, &TMForm::ALoadProfilePics);
+
+    // Standard shortcuts for the file commands.
+    AOpenFileAction->setShortcut(QKeySequence::Open);
+    ANewFileAction->setShortcut(QKeySequence::New);
+    ASaveAction->setShortcut(QKeySequence::Save);
+    ASaveAsAction->setShortcut(QKeySequence::SaveAs);
+    AExitAction->setShortcut(QKeySequence::Quit);
+}
+
+void TMForm::createMenu()
+{
+    File2 = named(menuBar()->addMenu(QString()), "File2");
+    auto item = [this](QMenu *menu, const char *name, QAction *action) {
+        auto *a = named(new QAction(menu), name);
+        linkToAction(a, action);
+        a->setShortcut(action->shortcut());
+        menu->addAction(a);
+        return a;
+    };
+    New1 = item(File2, "New1", ANewFileAction);
+    Open1 = item(File2, "Open1", AOpenFileAction);
+    Save1 = item(File2, "Save1", ASaveAction);
+    SaveAs1 = item(File2, "SaveAs1", ASaveAsAction);
+    N1 = named(File2->addSeparator(), "N1");
+    Exit1 = item(File2, "Exit1", AExitAction);
+    Help1 = named(menuBar()->addMenu(QString()), "Help1");
+    About1 = item(Help1, "About1", AShowAboutAction);
+}
+
+void TMForm::createSetupPage()
+{
+    Tab1 = named(new QWidget, "Tab1");
+    PageControl1->addTab(Tab1, QStringLiteral("Setup"));
+    auto *page = new QVBoxLayout(Tab1);
+
+    GroupBox1 = group("GroupBox1", "");
+    auto *g1 = new QVBoxLayout(GroupBox1);
+    Label1 = label("Label1", "Select your language:");
+    ComboBox1 = named(new QComboBox, "ComboBox1");
+    Label2 = label("Label2", "Select your profile:");
+    ComboBox2 = named(new QComboBox, "ComboBox2");
+    for (QWidget *w : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(ComboBox1),
+                       static_cast<QWidget *>(Label2), static_cast<QWidget *>(ComboBox2)})
+        g1->addWidget(w);
+
+    GroupBox2 = group("GroupBox2", "");
+    auto *g2 = new QVBoxLayout(GroupBox2);
+    CheckBox2 = named(new QCheckBox(QStringLiteral("Скрывать неиспользуемые элементы ")), "CheckBox2");
+    CheckBox2->setChecked(true);
+    Button14 = button("Button14");
+    linkToAction(Button14, ARegisterPATAction);
+    g2->addWidget(CheckBox2);
+    g2->addWidget(Button14);
+    g2->addStretch();
+
+    GroupBox10 = group("GroupBox10", "");
+    auto *g10 = new QVBoxLayout(GroupBox10);
+    CheckBox3 = named(new QCheckBox, "CheckBox3");
+    Label16 = label("Label16", "");
+    Edit1 = named(new QLineEdit, "Edit1");
+    Label19 = label("Label19", "");
+    Memo1 = named(new QPlainTextEdit, "Memo1");
+    Memo1->setTabChangesFocus(true);
+    g10->addWidget(CheckBox3);
+    g10->addWidget(Label16);
+    g10->addWidget(Edit1);
+    g10->addWidget(Label19);
+    g10->addWidget(Memo1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(GroupBox1, 1);
+    top->addWidget(GroupBox2, 1);
+    page->addLayout(top);
+    page->addWidget(GroupBox10, 1);
+}
+
+void TMForm::createEditPage()
+{
+    Tab2 = named(new QWidget, "Tab2");
+    PageControl1->addTab(Tab2, QStringLiteral("Edit glowshows"));
+    auto *page = new QVBoxLayout(Tab2);
+
+    auto *upper = new QHBoxLayout;
+    ListBox1 = named(new QListWidget, "ListBox1");
+    ListBox1->setFixedWidth(200);
+    Button11 = button("Button11");
+    Button12 = button("Button12");
+    linkToAction(Button11, AGlowMoveUpAction);
+    linkToAction(Button12, AGlowMoveDownAction);
+    for (QPushButton *b : {Button11, Button12})
+        b->setFixedWidth(22);
+    // The arrows are drawn by the buttons themselves; no language text replaces them.
+    AGlowMoveUpAction->setText(QString(QChar(0x25B2)));
+    AGlowMoveDownAction->setText(QString(QChar(0x25BC)));
+    auto *arrows = new QVBoxLayout;
+    arrows->addWidget(Button11);
+    arrows->addWidget(Button12);
+    arrows->addStretch();
+    upper->addWidget(ListBox1);
+    upper->addLayout(arrows);
+
+    PageControl2 = named(new QTabWidget, "PageControl2");
+    TabSheet3 = createGlowshowOptionsPage();
+    TabSheet1 = createSlotOperationsPage();
+    TabSheet2 = createSelectedFramePage();
+    PageControl2->addTab(TabSheet3, QStringLiteral("Glowshow options"));
+    PageControl2->addTab(TabSheet1, QStringLiteral("Slot operations"));
+    PageControl2->addTab(TabSheet2, QStringLiteral("Selected frame"));
+    upper->addWidget(PageControl2, 1);
+    page->addLayout(upper, 1);
+    createGrids(Tab2);
+}
+
+QWidget *TMForm::createGlowshowOptionsPage()
+{
+    auto *sheet = named(new QWidget, "TabSheet3");
+    auto *grid = new QGridLayout(sheet);
+
+    Label7 = label("Label7", "Название:");
+    ComboBox4 = named(new QComboBox, "ComboBox4");
+    grid->addWidget(Label7, 0, 0);
+    grid->addWidget(ComboBox4, 1, 0);
+
+    GroupBox7 = group("GroupBox7", "Тип подсветки");
+    auto *g7 = new QVBoxLayout(GroupBox7);
+    RadioButton1 = named(new QRadioButton(QStringLiteral("Обычная")), "RadioButton1");
+    RadioButton2 = named(new QRadioButton(QStringLiteral("Ритм-подсветка")), "RadioButton2");
+    g7->addWidget(RadioButton1);
+    g7->addWidget(RadioButton2);
+    GroupBox7->setEnabled(false); // the kind is shown, not chosen
+    grid->addWidget(GroupBox7, 2, 0);
+
+    GroupBox8 = group("GroupBox8", "Количество кадров");
+    auto *g8 = new QVBoxLayout(GroupBox8);
+    SpinEdit5 = spinEdit("SpinEdit5", 1, 255, 1);
+    SpinEdit5->setEnabled(false);
+    g8->addWidget(SpinEdit5);
+    grid->addWidget(GroupBox8, 3, 0);
+
+    CheckBox1 = named(new QCheckBox(QStringLiteral("Repeating")), "CheckBox1");
+    CheckBox1->setEnabled(false);
+    Label13 = label("Label13", "Длительность");
+    SpinEdit1 = spinEdit("SpinEdit1", 0, 65535, 100);
+    SpinEdit1->setEnabled(false);
+    grid->addWidget(CheckBox1, 0, 1);
+    grid->addWidget(Label13, 1, 1);
+    grid->addWidget(SpinEdit1, 2, 1, Qt::AlignTop);
+
+    GroupBox5 = group("GroupBox5", "Управление");
+    auto *g5 = new QVBoxLayout(GroupBox5);
+    Button5 = button("Button5");
+    Button10 = button("Button10");
+    Button8 = button("Button8");
+    linkToAction(Button5, AAddNewGlowAction);
+    linkToAction(Button10, AGlowCopyAction);
+    // Button8 keeps its own enabled state too: deletion needs a second glowshow.
+    Button8->setEnabled(false);
+    connect(ADelGlowAction, &QAction::changed, Button8, [this] { Button8->setText(ADelGlowAction->text()); });
+    connect(Button8, &QPushButton::clicked, ADelGlowAction, [this] { ADelGlowAction->trigger(); });
+    g5->addWidget(Button5);
+    g5->addWidget(Button10);
+    g5->addWidget(Button8);
+    grid->addWidget(GroupBox5, 3, 1);
+    return sheet;
+}
+
+QWidget *TMForm::createSlotOperationsPage()
+{
+    auto *sheet = named(new QWidget, "TabSheet1");
+    auto *grid = new QGridLayout(sheet);
+    ElName = label("ElName", "");
+    QFont bold = ElName->font();
+    bold.setBold(true);
+    ElName->setFont(bold);
+    grid->addWidget(ElName, 0, 0, 1, 2);
+
+    Button9 = button("Button9");
+    Button4 = button("Button4");
+    Button7 = button("Button7");
+    Button13 = button("Button13");
+    linkToAction(Button9, AAddAllFramesAction);
+    linkToAction(Button4, ADelAllFramesAction);
+    linkToAction(Button7, AClearAllFramesAction);
+    linkToAction(Button13, ACopyAllFramesAction);
+    grid->addWidget(Button9, 1, 0);
+    grid->addWidget(Button4, 2, 0);
+    grid->addWidget(Button7, 3, 0);
+    grid->addWidget(Button13, 4, 0);
+    Label14 = label("Label14", "Copy to");
+    ComboBox3 = named(new QComboBox, "ComboBox3");
+    auto *copyTo = new QHBoxLayout;
+    copyTo->addWidget(Label14);
+    copyTo->addWidget(ComboBox3, 1);
+    grid->addLayout(copyTo, 5, 0);
+
+    GroupBox4 = group("GroupBox4", "Ритм-подсветка");
+    auto *g4 = new QVBoxLayout(GroupBox4);
+    Label8 = label("Label8", "Верхняя частота звука");
+    SpinEdit3 = spinEdit("SpinEdit3", 0, 65535, 100);
+    Label12 = label("Label12", "Нижняя частота звука");
+    SpinEdit4 = spinEdit("SpinEdit4", 0, 65535, 100);
+    SpinEdit3->setEnabled(false);
+    SpinEdit4->setEnabled(false);
+    g4->addWidget(Label8);
+    g4->addWidget(SpinEdit3);
+    g4->addWidget(Label12);
+    g4->addWidget(SpinEdit4);
+    g4->addStretch();
+    grid->addWidget(GroupBox4, 1, 1, 5, 1);
+    return sheet;
+}
+
+QWidget *TMForm::createSelectedFramePage()
+{
+    auto *sheet = named(new QWidget, "TabSheet2");
+    auto *row = new QHBoxLayout(sheet);
+
+    GroupBox6 = group("GroupBox6", "Настройка цвета");
+    auto *g6 = new QGridLayout(GroupBox6);
+    Label9 = label("Label9", "R");
+    Label10 = label("Label10", "G");
+    Label11 = label("Label11", "B");
+    TrackBar1 = colourTrackBar("TrackBar1");
+    TrackBar2 = colourTrackBar("TrackBar2");
+    TrackBar3 = colourTrackBar("TrackBar3");
+    Edit2 = valueEdit("Edit2");
+    Edit3 = valueEdit("Edit3");
+    Edit4 = valueEdit("Edit4");
+    int column = 0;
+    for (auto [l, t, e] : {std::tuple{Label9, TrackBar1, Edit2}, std::tuple{Label10, TrackBar2, Edit3},
+                           std::tuple{Label11, TrackBar3, Edit4}}) {
+        g6->addWidget(l, 0, column, Qt::AlignHCenter);
+        g6->addWidget(t, 1, column, Qt::AlignHCenter);
+        g6->addWidget(e, 2, column, Qt::AlignHCenter);
+        ++column;
+    }
+    Label3 = label("Label3", "Предпросмотр");
+    Shape1 = named(new QFrame, "Shape1");
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setFixedSize(64, 48);
+    Shape1->setAutoFillBackground(true);
+    Button2 = button("Button2");
+    linkToAction(Button2, AMakePrevColAction);
+    g6->addWidget(Label3, 0, 3);
+    g6->addWidget(Shape1, 1, 3, Qt::AlignTop);
+    g6->addWidget(Button2, 2, 3);
+    GroupBox6->hide();
+
+    GroupBox9 = group("GroupBox9", "Настройка");
+    auto *g9 = new QVBoxLayout(GroupBox9);
+    Button6 = button("Button6");
+    linkToAction(Button6, AMakeOn_OffAction);
+    g9->addWidget(Button6);
+    g9->addStretch();
+    GroupBox9->hide();
+
+    auto *right = new QVBoxLayout;
+    GroupBox3 = group("GroupBox3", "Параметр ритм-подсветки");
+    auto *g3 = new QVBoxLayout(GroupBox3);
+    SpinEdit2 = spinEdit("SpinEdit2", 0, 255, 5);
+    SpinEdit2->setEnabled(false);
+    g3->addWidget(SpinEdit2);
+    Button1 = button("Button1");
+    Button3 = button("Button3");
+    linkToAction(Button1, AAddNewFrameAction);
+    linkToAction(Button3, ADelFrameAction);
+    right->addWidget(GroupBox3);
+    right->addWidget(Button1);
+    right->addWidget(Button3);
+    right->addStretch();
+
+    row->addWidget(GroupBox6);
+    row->addWidget(GroupBox9);
+    row->addLayout(right, 1);
+    return sheet;
+}
+
+void TMForm::createGrids(QWidget *page)
+{
+    auto *grids = new QGridLayout;
+    grids->setSpacing(0);
+
+    Label6 = label("Label6", "");
+    Label5 = label("Label5", "");
+    auto *captions = new QVBoxLayout;
+    captions->setSpacing(0);
+    for (QLabel *l : {Label6, Label5}) {
+        l->setFixedHeight(GridRowHeight + 1);
+        captions->addWidget(l);
+    }
+
+    FrameGrid = named(new QTableWidget(2, 0), "FrameGrid");
+    SlotGrid = named(new QTableWidget(ElementRows, 1), "SlotGrid");
+    EditGrid = named(new EditGridView, "EditGrid");
+    for (QTableWidget *t : {FrameGrid, SlotGrid}) {
+        t->horizontalHeader()->hide();
+        t->verticalHeader()->hide();
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        t->verticalHeader()->setDefaultSectionSize(GridRowHeight);
+        t->verticalHeader()->setMinimumSectionSize(GridRowHeight);
+    }
+    FrameGrid->horizontalHeader()->setDefaultSectionSize(GridColumnWidth);
+    FrameGrid->horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
+    FrameGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    FrameGrid->setFixedHeight(2 * GridRowHeight + 2);
+    FrameGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    FrameGrid->setItemDelegate(new FrameGridDelegate(
+        [this](int c, int r, const QString &t) { return FrameGridSetEditText(c, r, t); }, FrameGrid));
+
+    SlotGrid->setColumnWidth(0, 81);
+    SlotGrid->setFixedWidth(83);
+    SlotGrid->setFixedHeight(ElementRows * GridRowHeight + 2);
+    SlotGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SlotGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    SlotGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SlotGrid->setShowGrid(false);
+    SlotGrid->setFrameShape(QFrame::NoFrame);
+    SlotGrid->setBackgroundRole(QPalette::Button);
+    for (int r = 0; r < ElementRows; ++r)
+        SlotGrid->setItem(r, 0, new QTableWidgetItem);
+
+    EditGrid->setItemDelegate(new CellPaintDelegate(
+        [this](QPainter *p, const QRect &rect, int c, int r) { EditGridDrawCell(p, rect, c, r); }, EditGrid));
+    EditGrid->setFixedHeight(ElementRows * GridRowHeight + 2 + EditGrid->horizontalScrollBar()->sizeHint().height());
+
+    grids->addLayout(captions, 0, 0);
+    grids->addWidget(FrameGrid, 0, 1);
+    grids->addWidget(SlotGrid, 1, 0, Qt::AlignTop);
+    grids->addWidget(EditGrid, 1, 1);
+    grids->setColumnStretch(1, 1);
+    static_cast<QVBoxLayout *>(page->layout())->addLayout(grids);
+}
+
+void TMForm::createPreviewPage()
+{
+    Tab3 = named(new QWidget, "Tab3");
+    PageControl1->addTab(Tab3, QStringLiteral("Glowshow preview"));
+    auto *page = new QHBoxLayout(Tab3);
+
+    auto *left = new QVBoxLayout;
+    ListBox2 = named(new QListWidget, "ListBox2");
+    Button15 = named(new QPushButton(QStringLiteral("PLAY!!!!!")), "Button15");
+    Button15->setEnabled(false);
+    CheckBox4 = named(new QCheckBox, "CheckBox4");
+    CheckBox4->setEnabled(false); // playback never repeats
+    left->addWidget(ListBox2, 1);
+    left->addWidget(Button15);
+    left->addWidget(CheckBox4);
+
+    auto *speed = new QVBoxLayout;
+    Label15 = label("Label15", "Speed");
+    Label17 = label("Label17", "100 %");
+    TrackBar4 = named(new QSlider(Qt::Vertical), "TrackBar4");
+    TrackBar4->setRange(0, 100);
+    TrackBar4->setPageStep(25);
+    TrackBar4->setTickInterval(10);
+    TrackBar4->setTickPosition(QSlider::TicksRight);
+    TrackBar4->setInvertedAppearance(true); // position 0 at the top
+    TrackBar4->setInvertedControls(true);
+    TrackBar4->setValue(0);
+    Label18 = label("Label18", "50%");
+    speed->addWidget(Label15);
+    speed->addWidget(Label17);
+    speed->addWidget(TrackBar4, 1);
+    speed->addWidget(Label18);
+
+    page->addLayout(left, 1);
+    page->addLayout(speed);
+    createPreviewSurface(page);
+}
+
+void TMForm::closeEvent(QCloseEvent *event)
+{
+    runGuarded(this, [this] { FormClose(); });
+    event->accept();
+}
+
+} // namespace editor

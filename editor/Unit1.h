@@ -1,0 +1,287 @@
+#pragma once
+
+#include "model/Document.h"
+#include "profiles/Profile.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+class QAction;
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+
+namespace preview {
+class DXDraw;
+class Playback;
+class QtDrawingSurface;
+} // namespace preview
+
+namespace settings {
+class SettingsStore;
+struct LanguageTexts;
+} // namespace settings
+
+namespace editor {
+
+class EditGridView;
+class FileDialogs;
+class TAForm;
+class TSForm;
+
+// What the main window needs from its surroundings; tests supply their own.
+struct EditorEnvironment {
+    QString programDir;          // the executable's folder, with a trailing separator
+    QStringList arguments;       // command-line parameters after the program name
+    FileDialogs *dialogs = nullptr; // nullptr: the standard dialogs
+    QString settingsFile;            // empty: the user's own settings store
+};
+
+// The main window. Its commands are the actions of the action list; each is executed through
+// execute(), which runs the handler only while the action is enabled.
+class TMForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMForm(EditorEnvironment environment, QWidget *parent = nullptr);
+    ~TMForm() override;
+
+    // The other two windows; set by the start-up before the About box is created.
+    TSForm *SForm = nullptr;
+    TAForm *AForm = nullptr;
+
+    // Runs a command's handler if the command is enabled; errors propagate to the caller.
+    void execute(QAction *action);
+
+    // --- Document and shared state ---
+    model::TDocument Document;
+    profiles::TProfile CurrentProfile;
+    QString ProgramDir;
+    bool DocumentLoaded = false;
+    bool UpdatingControls = false;
+    QPoint LastMouseCell{-1, -1};
+
+    // --- Commands (handlers of the actions) ---
+    void AMFormCreate();
+    void ASaveActiv();
+    void AOpenFile();
+    void ANewFile();
+    void ASave();
+    void ASaveAs();
+    void AExit();
+    void AShowAbout();
+    void ARegisterPAT();
+    void AAddNewGlow();
+    void AUpdateList();
+    void AUpdateGlowshow();
+    void AGlowMoveUp();
+    void AGlowMoveDown();
+    void AGlowCopy();
+    void ADelGlow();
+    void AUpdateSlots();
+    void AMakeSelect();
+    void AMakeEmpty();
+    void APreColor();
+    void AMakePrevCol();
+    void AMakeOn_Off();
+    void AAddNewFrame();
+    void ADelFrame();
+    void AAddAllFrames();
+    void ADelAllFrames();
+    void AClearAllFrames();
+    void ACopyAllFrames();
+    void ASearchProfiles();
+    void ASearchLangs();
+    void AReadLanguage();
+    void AReadOptions();
+    void ASaveOptions();
+    void ALoadProfilePics();
+
+    // --- Change handlers ---
+    void ListBox1Click();
+    void ListBox2Click();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void SpinEdit5Change();
+    void CheckBox1Click();
+    void SpinEdit1Change();
+    void SpinEdit2Change();
+    void SpinEdit3Change();
+    void SpinEdit4Change();
+    void CheckBox3Click();
+    void Edit1Change();
+    void Memo1Change();
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void TrackBar3Change();
+    void EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row);
+    void EditGridTopLeftChanged();
+    void EditGridSelectCell(int column, int row);
+    void SlotGridSelectCell(int column, int row);
+    // Returns the text the cell must show after the correction.
+    QString FrameGridSetEditText(int column, int row, const QString &text);
+    void EditGridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void EditGridMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void Button15Click();
+    void Timer1Timer();
+    void DXDrawInitializeSurface();
+
+    // True when DocumentLoaded and the cell lies in the grid's rows.
+    bool IsEditableCell(int column, int row) const;
+    // An element is hidden while the profile marks it absent and CheckBox2 is checked.
+    bool isElementHidden(int element) const;
+    // The preview's surface, for tests that look at its pixels.
+    preview::QtDrawingSurface &previewSurface();
+    // Redraws one cell of EditGrid at once.
+    void redrawCell(int column, int row);
+    // The current entry: a frame entry (normal) or a step (rhythm), or nullptr when the
+    // current cell holds none.
+    model::TFrameEntry *currentFrameEntry();
+    model::TClubStep *currentStep();
+
+    // --- Menu ---
+    QMenu *File2;
+    QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *Exit1;
+    QMenu *Help1;
+    QAction *About1;
+
+    // --- Action list ---
+    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction,
+        *ASearchProfilesAction, *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction,
+        *AUpdateSlotsAction, *APreColorAction, *AMakeSelectAction, *AMakePrevColAction,
+        *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction, *AAddNewGlowAction,
+        *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
+        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction,
+        *AReadLanguageAction, *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction,
+        *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
+        *ALoadProfilePicsAction;
+
+    // --- Pages ---
+    QTabWidget *PageControl1;
+    QWidget *Tab1, *Tab2, *Tab3;
+
+    // Setup page
+    QGroupBox *GroupBox1, *GroupBox2, *GroupBox10;
+    QLabel *Label1, *Label2, *Label16, *Label19;
+    QComboBox *ComboBox1, *ComboBox2;
+    QCheckBox *CheckBox2, *CheckBox3;
+    QPushButton *Button14;
+    QLineEdit *Edit1;
+    QPlainTextEdit *Memo1;
+
+    // Edit glowshows page
+    QListWidget *ListBox1;
+    QPushButton *Button11, *Button12;
+    QTabWidget *PageControl2;
+    QWidget *TabSheet3, *TabSheet1, *TabSheet2;
+    QLabel *Label7, *Label13;
+    QComboBox *ComboBox4;
+    QGroupBox *GroupBox7, *GroupBox8, *GroupBox5;
+    QRadioButton *RadioButton1, *RadioButton2;
+    QSpinBox *SpinEdit5, *SpinEdit1;
+    QCheckBox *CheckBox1;
+    QPushButton *Button5, *Button10, *Button8;
+    QLabel *ElName, *Label14, *Label8, *Label12;
+    QPushButton *Button9, *Button4, *Button7, *Button13;
+    QComboBox *ComboBox3;
+    QGroupBox *GroupBox4;
+    QSpinBox *SpinEdit3, *SpinEdit4;
+    QGroupBox *GroupBox6, *GroupBox9, *GroupBox3;
+    QSlider *TrackBar1, *TrackBar2, *TrackBar3;
+    QLineEdit *Edit2, *Edit3, *Edit4;
+    QLabel *Label9, *Label10, *Label11, *Label3;
+    QFrame *Shape1;
+    QPushButton *Button2, *Button6, *Button1, *Button3;
+    QSpinBox *SpinEdit2;
+    QLabel *Label6, *Label5;
+    QTableWidget *SlotGrid;
+    QTableWidget *FrameGrid;
+    EditGridView *EditGrid;
+
+    // Glowshow preview page
+    QListWidget *ListBox2;
+    QPushButton *Button15;
+    QSlider *TrackBar4;
+    QLabel *Label15, *Label17, *Label18;
+    QCheckBox *CheckBox4;
+    preview::DXDraw *DXDraw;
+    QTimer *Timer1;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenu();
+    void createSetupPage();
+    void createEditPage();
+    QWidget *createGlowshowOptionsPage();
+    QWidget *createSlotOperationsPage();
+    QWidget *createSelectedFramePage();
+    void createGrids(QWidget *page);
+    void createPreviewPage();
+    void createPreviewSurface(QBoxLayout *page);
+    void connectHandlers();
+    QAction *makeAction(const char *name, bool enabled, void (TMForm::*handler)());
+    void FormClose();
+
+    // Fills FrameGrid's two rows for the current glowshow.
+    void fillFrameGrid();
+    // Sets the column count of EditGrid and FrameGrid.
+    void setGridColumns(int columns);
+    // Forgets a selected cell that no longer exists.
+    void dropStaleSelection();
+    // Shows a text given as bytes in the ANSI code page.
+    void showTrailerTexts();
+    // Toggles one cell on or off without moving the current cell.
+    void toggleCell(int column, int row);
+    // Redraws the grid's current cell and selects it again, so the page matches the document.
+    void reselectCurrentCell();
+    void trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::TFrameEntry::*entryChannel,
+                         std::uint8_t model::TClubStep::*stepChannel);
+    // The colour of the current element in the column before, when there is one.
+    bool previousColour(std::uint8_t &red, std::uint8_t &green, std::uint8_t &blue) const;
+    void updatePrevColourButton();
+    void applyLanguageTexts(const settings::LanguageTexts &texts);
+    settings::SettingsStore &settingsStore();
+    // Enables adding and copying while the document has room for another glowshow.
+    void updateAddCommands();
+    // Shows that no glowshow is selected: nothing can be edited through stale controls.
+    void showNoGlowshow();
+    // Selects a line from code; the list's user-choice handler does not run.
+    static void selectListRow(QListWidget *list, int row);
+
+    EditorEnvironment mEnvironment;
+    std::unique_ptr<FileDialogs> mOwnDialogs;
+    std::unordered_map<QAction *, std::function<void()>> mHandlers;
+    class PreviewControlsOfForm;
+    std::unique_ptr<preview::QtDrawingSurface> mSurface;
+    std::unique_ptr<PreviewControlsOfForm> mPreviewControls;
+    std::unique_ptr<preview::Playback> mPlayback;
+    std::unique_ptr<settings::SettingsStore> mSettings;
+    bool mClosing = false;
+    QString mShownMemoText;
+};
+
+} // namespace editor
