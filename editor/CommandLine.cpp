@@ -1,0 +1,274 @@
+#include "CommandLine.h"
+
+#include "GlowFileIO.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <iostream>
+
+namespace editor {
+
+namespace {
+
+constexpr const char *ApplicationName = "Glowshow Editor 2";
+constexpr const char *ApplicationVersion = "2.1.1";
+
+class JsonWriter {
+public:
+    void raw(const char *text) { mOut += text; }
+    void key(const char *name)
+    {
+        comma();
+        string(name);
+        mOut += ':';
+        mNeedComma = false;
+    }
+    void number(const char *name, unsigned value)
+    {
+        key(name);
+        mOut += std::to_string(value);
+        mNeedComma = true;
+    }
+    void text(const char *name, const std::string &bytes)
+    {
+        key(name);
+        string(bytes);
+        mNeedComma = true;
+    }
+    void open(char bracket)
+    {
+        comma();
+        mOut += bracket;
+        mNeedComma = false;
+    }
+    void close(char bracket)
+    {
+        mOut += bracket;
+        mNeedComma = true;
+    }
+    std::string take() { return std::move(mOut); }
+
+private:
+    void comma()
+    {
+        if (mNeedComma)
+            mOut += ',';
+    }
+    // Each byte is the character of that code; everything outside printable ASCII is
+    // escaped, so the output is plain ASCII whatever the trailer holds.
+    void string(const std::string &bytes)
+    {
+        mOut += '"';
+        for (const char c : bytes) {
+            const unsigned char b = static_cast<unsigned char>(c);
+            if (b == '"' || b == '\\') {
+                mOut += '\\';
+                mOut += char(b);
+            } else if (b >= 0x20 && b < 0x7F) {
+                mOut += char(b);
+            } else {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", b);
+                mOut += escape;
+            }
+        }
+        mOut += '"';
+    }
+
+    std::string mOut;
+    bool mNeedComma = false;
+};
+
+void dumpGlowshow(JsonWriter &json, const model::TGlowshow &g)
+{
+    json.open('{');
+    json.number("StoredSize", g.StoredSize);
+    json.number("FrameCount", g.FrameCount);
+    json.number("StepCount", g.StepCount);
+    json.number("Id", g.Id);
+    json.number("Kind", g.Kind);
+    json.number("Repeating", g.Repeating);
+    json.number("RepeatDuration", g.RepeatDuration);
+    json.key("Frames");
+    json.open('[');
+    for (const model::TFrame &f : g.Frames) {
+        json.open('{');
+        json.number("Duration", f.Duration);
+        json.number("EntryCount", f.EntryCount);
+        json.key("Entries");
+        json.open('[');
+        for (const model::TFrameEntry &e : f.Entries) {
+            json.open('{');
+            json.number("Element", e.Element);
+            json.number("Red", e.Red);
+            json.number("Green", e.Green);
+            json.number("Blue", e.Blue);
+            json.close('}');
+        }
+        json.close(']');
+        json.close('}');
+    }
+    json.close(']');
+    json.key("Channels");
+    json.open('[');
+    for (const model::TClubFrame &c : g.Channels) {
+        json.open('{');
+        json.number("Element", c.Element);
+        json.number("StepCount", c.StepCount);
+        json.number("UpperFrequency", c.UpperFrequency);
+        json.number("LowerFrequency", c.LowerFrequency);
+        json.key("Steps");
+        json.open('[');
+        for (const model::TClubStep &s : c.Steps) {
+            json.open('{');
+            json.number("Red", s.Red);
+            json.number("Green", s.Green);
+            json.number("Blue", s.Blue);
+            json.number("Parameter", s.Parameter);
+            json.close('}');
+        }
+        json.close(']');
+        json.close('}');
+    }
+    json.close(']');
+    json.close('}');
+}
+
+std::string notGlowshowFile(const QString &fileName)
+{
+    return fileName.toStdString() + ": not a glowshow file (the first word is not 257)";
+}
+
+// Reads `fileName`; on failure reports to `err` and returns false.
+bool readForCommand(model::TDocument &doc, const QString &fileName, std::ostream &err)
+{
+    try {
+        if (ReadGlowFile(doc, fileName))
+            return true;
+        err << notGlowshowFile(fileName) << '\n';
+    } catch (const model::IoError &e) {
+        err << fileName.toStdString() << ": " << e.what() << '\n';
+    }
+    return false;
+}
+
+int dumpCommand(const QString &fileName, std::ostream &out, std::ostream &err)
+{
+    model::TDocument doc;
+    if (!readForCommand(doc, fileName, err))
+        return 1;
+    out << dumpJson(doc) << '\n';
+    out.flush();
+    return out ? 0 : 1;
+}
+
+int resaveCommand(const QString &in, const QString &outName, std::ostream &err)
+{
+    model::TDocument doc;
+    if (!readForCommand(doc, in, err))
+        return 1;
+    try {
+        WriteGlowFile(doc, outName);
+    } catch (const model::IoError &e) {
+        err << outName.toStdString() << ": " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string dumpJson(const model::TDocument &doc)
+{
+    JsonWriter json;
+    json.open('{');
+    json.number("HeaderWord", doc.GlowFile.HeaderWord);
+    json.number("GlowshowCount", doc.GlowFile.GlowshowCount);
+    json.number("HasTrailer", doc.HasTrailer);
+    json.text("TrailerText1", doc.TrailerText1);
+    json.text("TrailerText2", doc.TrailerText2);
+    json.key("Glowshows");
+    json.open('[');
+    for (const model::TGlowshow &g : doc.Glowshows)
+        dumpGlowshow(json, g);
+    json.close(']');
+    json.close('}');
+    return json.take();
+}
+
+std::optional<int> runCommandLine(int argc, char **argv)
+{
+    return runCommandLine(argc, argv, std::cout, std::cerr);
+}
+
+std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std::ostream &err)
+{
+    if (argc < 2 || !argv || !argv[1])
+        return std::nullopt;
+    // A first argument that is not an option is the file to open; the rest is ignored.
+    if (argv[1][0] != '-' || argv[1][1] == '\0')
+        return std::nullopt;
+
+    QStringList args;
+    for (int i = 0; i < argc && argv[i]; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Editor for .pat glowshow files."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help and exit."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Show the version and exit."));
+    const QCommandLineOption dumpOption(QStringLiteral("dump"),
+                                        QStringLiteral("Print the document read from FILE as JSON."));
+    const QCommandLineOption resaveOption(QStringLiteral("resave"),
+                                          QStringLiteral("Read IN and save it as OUT."));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    parser.addOption(dumpOption);
+    parser.addOption(resaveOption);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .pat file to open."),
+                                 QStringLiteral("[file]"));
+
+    if (!parser.parse(args)) {
+        err << parser.errorText().toStdString() << '\n';
+        return 1;
+    }
+    if (parser.isSet(helpOption)) {
+        out << parser.helpText().toStdString();
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        out << ApplicationName << ' ' << ApplicationVersion << '\n';
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(dumpOption) && parser.isSet(resaveOption)) {
+        err << "--dump and --resave cannot be used together\n";
+        return 1;
+    }
+    if (parser.isSet(dumpOption)) {
+        if (files.size() != 1) {
+            err << "usage: --dump FILE\n";
+            return 1;
+        }
+        return dumpCommand(files[0], out, err);
+    }
+    if (parser.isSet(resaveOption)) {
+        if (files.size() != 2) {
+            err << "usage: --resave IN OUT\n";
+            return 1;
+        }
+        return resaveCommand(files[0], files[1], err);
+    }
+    err << "no command given; see --help\n";
+    return 1;
+}
+
+} // namespace editor
