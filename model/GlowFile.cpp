@@ -121,7 +121,11 @@ void readNormalBody(Reader &in, TGlowshow &g)
             counted = std::uint16_t(counted + 3);
         }
     }
-    if (g.StoredSize > counted) {
+    // A body of nearly 64 KiB wraps the 16-bit size past the frame bytes: the size the
+    // writer stores for a repeat tail is then smaller than the count. Read it as a tail too,
+    // or such a file could not be read back at all.
+    const bool wrappedTail = std::uint16_t(counted + 3) == g.StoredSize && counted > 0xFFFF - 3;
+    if (g.StoredSize > counted || wrappedTail) {
         g.RepeatDuration = in.word();
         in.byte(); // reserved
     } else {

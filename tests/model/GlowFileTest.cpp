@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -515,4 +517,38 @@ TEST(IoErrorTexts, CodesGiveTheirTexts)
     EXPECT_STREQ(IoError(IoError::InvalidFilename).what(), "Invalid filename");
     EXPECT_EQ(ioErrorText(13), "I/O error 13");
     EXPECT_EQ(IoError(IoError::DiskFull).code(), IoError::DiskFull);
+}
+
+// A repeating glowshow whose frame bytes end just below 64 KiB: the stored size wraps past
+// the frame count, and the tail must still be read back.
+TEST(GlowFileRepeatTail, SurvivesSixteenBitWrapOfTheStoredSize)
+{
+    model::TDocument doc;
+    doc.NewGlowshow(model::KindNormal);
+    model::TGlowshow &g = doc.Glowshows.back();
+    // 255 frames of 3 + 3 * 84 bytes = 65025; one more frame header pair brings the count to
+    // within 3 of 65536 using frames of varying sizes.
+    g.FrameCount = 255;
+    g.Frames.resize(255);
+    unsigned counted = 0;
+    for (std::size_t i = 0; i < g.Frames.size(); ++i) {
+        const unsigned remaining = 65534 - counted - 3u * unsigned(g.Frames.size() - i - 1);
+        const unsigned entries = std::min(85u, (remaining - 3) / 3);
+        g.Frames[i].EntryCount = std::uint8_t(entries);
+        g.Frames[i].Entries.resize(entries, model::TFrameEntry{1, 2, 3, 4});
+        counted += 3 + 3 * entries;
+    }
+    ASSERT_GE(counted, 65533u);
+    ASSERT_LE(counted, 65535u);
+    g.Repeating = 1;
+    g.RepeatDuration = 1234;
+    doc.GlowFile.GlowshowCount = 1;
+
+    const std::vector<std::uint8_t> bytes = model::EncodeGlowFile(doc);
+    model::TDocument again;
+    ASSERT_TRUE(model::DecodeGlowFile(again, bytes.data(), bytes.size()));
+    ASSERT_EQ(again.Glowshows.size(), 1u);
+    EXPECT_EQ(again.Glowshows[0].Repeating, 1);
+    EXPECT_EQ(again.Glowshows[0].RepeatDuration, 1234);
+    EXPECT_EQ(again.HasTrailer, 0);
 }
