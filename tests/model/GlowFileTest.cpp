@@ -526,14 +526,13 @@ TEST(GlowFileRepeatTail, SurvivesSixteenBitWrapOfTheStoredSize)
     model::TDocument doc;
     doc.NewGlowshow(model::KindNormal);
     model::TGlowshow &g = doc.Glowshows.back();
-    // 255 frames of 3 + 3 * 84 bytes = 65025; one more frame header pair brings the count to
-    // within 3 of 65536 using frames of varying sizes.
+    // Frame bytes are 3 per frame and 3 per entry: 255 frames holding 21590 entries make
+    // 65535 bytes, so the stored size with its tail wraps to 2.
     g.FrameCount = 255;
     g.Frames.resize(255);
     unsigned counted = 0;
     for (std::size_t i = 0; i < g.Frames.size(); ++i) {
-        const unsigned remaining = 65534 - counted - 3u * unsigned(g.Frames.size() - i - 1);
-        const unsigned entries = std::min(85u, (remaining - 3) / 3);
+        const unsigned entries = i < 170 ? 85 : 84;
         g.Frames[i].EntryCount = std::uint8_t(entries);
         g.Frames[i].Entries.resize(entries, model::TFrameEntry{1, 2, 3, 4});
         counted += 3 + 3 * entries;
