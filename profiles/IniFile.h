@@ -10,6 +10,8 @@ namespace profiles {
 // Read-only INI text, looked up with the rules of the Windows profile-string calls: names
 // without regard to case, first section and first key win, quotes stripped, at most 2047
 // characters, no comment lines. Missing files, sections and keys are never errors.
+// The 2047-byte limit applies after the quotes are dropped (as Windows cuts its result
+// buffer); a valid UTF-8 value is cut at the last whole character within the limit.
 class IniFile {
 public:
     IniFile() = default; // holds nothing: every lookup gives its default
@@ -22,7 +24,8 @@ public:
     std::string readString(std::string_view section, std::string_view key, std::string_view def) const;
     // Decimal with optional sign, or hexadecimal after "$", "0x" or "0X"; else `def`.
     std::int32_t readInteger(std::string_view section, std::string_view key, std::int32_t def) const;
-    // The raw value bytes, or false when the key is missing (a key without "=" is missing).
+    // The value bytes (trimmed, unquoted, cut, not decoded), or false when the key is
+    // missing (a key without "=" is missing).
     bool rawValue(std::string_view section, std::string_view key, std::string &value) const;
 
 private:

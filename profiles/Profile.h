@@ -54,7 +54,9 @@ inline constexpr const char *DefaultProfileName = "Motorola (All Models)";
 // A file name cut before its first full stop.
 std::string StripExtension(const std::string &name);
 
-// ProgramDir + "Profiles/" + name + "." + ext
+// ProgramDir + "Profiles/" + name + "." + ext, with the file name as it is spelled on disk
+// when it differs only in case. Empty (reads as a missing file) when the name or the
+// extension holds a path separator or "..": those come from settings and language files.
 std::string profilePath(const std::string &programDir, const std::string &profileName, const std::string &ext);
 
 // The names ASearchProfiles lists: entries "Motorola *.<ext>" of Profiles/, stripped.

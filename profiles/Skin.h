@@ -28,7 +28,9 @@ public:
 
 // Loads the skin of profile.ProfileName (or the default skin) into the profile's skin fields
 // and the pictures into `pictures`. An error ends the loading where it happened; what was
-// loaded before it stays.
+// loaded before it stays. The skin file and the pictures are found without regard to
+// case, as on Windows; a profile or picture name with a path separator or ".." counts as
+// missing (no skin of its own; a picture raises model::FileOpenError without the sink).
 void ALoadProfilePics(TProfile &profile, const std::string &programDir, PictureSink &pictures);
 
 } // namespace profiles
