@@ -3,11 +3,54 @@
 #include "DrawingSurface.h"
 #include "model/IoError.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <cstdlib>
+
 namespace preview {
+
+namespace {
+
+std::uint32_t le(const QByteArray &b, int at, int bytes)
+{
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | std::uint8_t(b[at + i]);
+    return v;
+}
+
+// Qt decodes a bitmap whose pixel rows stop early and fills the rest; a picture cut short is
+// damaged, not valid. Only uncompressed rows have a size known from the header.
+bool uncompressedRowsComplete(const QByteArray &b)
+{
+    if (b.size() < 26)
+        return false;
+    const std::uint32_t offset = le(b, 10, 4);
+    const std::uint32_t infoSize = le(b, 14, 4);
+    std::int64_t width = 0, height = 0, bits = 0, compression = 0;
+    if (infoSize == 12) {
+        width = le(b, 18, 2);
+        height = le(b, 20, 2);
+        bits = le(b, 24, 2);
+    } else {
+        if (b.size() < 34)
+            return false;
+        width = std::int32_t(le(b, 18, 4));
+        height = std::int32_t(le(b, 22, 4));
+        bits = le(b, 28, 2);
+        compression = le(b, 30, 4);
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (!uncompressed)
+        return true;
+    const std::int64_t stride = (std::abs(width) * bits + 31) / 32 * 4;
+    return std::int64_t(offset) + stride * std::abs(height) <= b.size();
+}
+
+} // namespace
 
 QImage loadWindowsBitmap(const QString &path)
 {
@@ -16,10 +59,13 @@ QImage loadWindowsBitmap(const QString &path)
     // missing one.
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw model::FileOpenError(path.toStdString());
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
     // Decide by content only: a PNG renamed .bmp is not a bitmap.
-    QImageReader reader(&file);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    if (reader.format() != "bmp")
+    if (reader.format() != "bmp" || !uncompressedRowsComplete(bytes))
         throw profiles::InvalidBitmapError();
     QImage image = reader.read();
     if (image.isNull())
