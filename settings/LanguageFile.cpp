@@ -6,43 +6,10 @@
 #include "profiles/IniFile.h"
 #include "profiles/Profile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace settings {
-
-namespace {
-
-QString toQString(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
-// Names from a language file or a combo box must stay inside Languages/.
-bool isPlainFileName(const std::string &name)
-{
-    return name.find('/') == std::string::npos && name.find('\\') == std::string::npos
-        && name.find("..") == std::string::npos && name.find('\0') == std::string::npos;
-}
-
-// The data folders come from Windows, where file names ignore case: "About.ENG" must still
-// find About.eng. An exact match wins; otherwise the first entry equal without regard to case.
-QString resolveInFolder(const std::string &folder, const std::string &fileName)
-{
-    const QString exact = toQString(folder + fileName);
-    if (QFileInfo::exists(exact))
-        return exact;
-    const QDir dir(toQString(folder));
-    const QString wanted = toQString(fileName);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString &entry : entries)
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    return exact;
-}
-
-} // namespace
 
 std::string languagesFolder(const std::string &programDir)
 {
@@ -63,10 +30,9 @@ std::vector<std::string> searchLanguages(const std::string &programDir)
 LanguageTexts readLanguage(const std::string &programDir, const std::string &language)
 {
     profiles::IniFile file;
-    if (isPlainFileName(language)) {
-        const QString path = resolveInFolder(languagesFolder(programDir), language + ".lng");
-        file = profiles::IniFile::load(path.toStdString());
-    }
+    // The name comes from a directory listing or the settings: it must stay inside Languages/.
+    if (profiles::isPlainName(language))
+        file = profiles::IniFile::load(profiles::entryPath(languagesFolder(programDir), language + ".lng"));
 
     LanguageTexts texts;
     profiles::setAnsiCodePage(file.readInteger("Language", "Codepage", DefaultCodePage));
@@ -103,10 +69,11 @@ std::vector<std::string> readAboutLines(const std::string &programDir, const std
 {
     const std::string folder = languagesFolder(programDir);
     const std::string fileName = "About." + ext;
-    if (!isPlainFileName(ext))
+    // The extension comes from a language file: it must not lead out of Languages/.
+    if (!profiles::isPlainName(ext))
         throw model::FileOpenError(folder + fileName);
 
-    const QString path = resolveInFolder(folder, fileName);
+    const QString path = QString::fromStdString(profiles::entryPath(folder, fileName));
     QFile file(path);
     // A folder of that name opens on some systems but has nothing to read.
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))

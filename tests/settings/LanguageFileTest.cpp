@@ -130,7 +130,7 @@ TEST_F(LanguageReading, NameThatLeavesTheLanguagesFolderReadsAsMissing)
     ASSERT_TRUE(QDir(mDir.path()).mkpath("Languages/sub"));
     write("Languages/sub/Nested.lng", "[Language]\nExt=bad\n");
 
-    for (const std::string name : {"../Secret", "..\\Secret", "sub/Nested", "sub\\Nested", ".."})
+    for (const std::string name : {"../Secret", "..\\Secret", "sub/Nested", "sub\\Nested", "..", "C:Secret"})
         EXPECT_EQ(settings::readLanguage(programDir(), name).Ext, "") << name;
 }
 
