@@ -140,17 +140,6 @@ TEST_F(LanguageReading, FileNameMatchesWithoutRegardToCase)
     EXPECT_EQ(settings::readLanguage(programDir(), "English").Ext, "eng");
 }
 
-TEST_F(LanguageReading, KeyNumbersOutsideTheTableAreRefused)
-{
-    const LanguageTexts texts;
-    EXPECT_THROW(texts.s(0), std::out_of_range);
-    EXPECT_THROW(texts.s(58), std::out_of_range);
-    EXPECT_THROW(texts.d(0), std::out_of_range);
-    EXPECT_THROW(texts.d(6), std::out_of_range);
-    EXPECT_NO_THROW(texts.s(57));
-    EXPECT_NO_THROW(texts.d(5));
-}
-
 TEST_F(AboutText, LinesBreakAtCrLfOrCrLf)
 {
     struct Case {
@@ -186,12 +175,6 @@ TEST_F(AboutText, NonUtf8FileDecodesThroughTheAnsiCodePage)
     write("Languages/About.cyr", "\xcf\xf0\xe8\xe2\xe5\xf2");
     profiles::setAnsiCodePage(1251);
     EXPECT_EQ(settings::readAboutLines(programDir(), "cyr"), (std::vector<std::string>{"Привет"}));
-}
-
-TEST_F(AboutText, ExtensionMatchesWithoutRegardToCase)
-{
-    write("Languages/About.eng", "hello");
-    EXPECT_EQ(settings::readAboutLines(programDir(), "ENG"), (std::vector<std::string>{"hello"}));
 }
 
 TEST_F(AboutText, MissingFileRaisesFileOpenErrorWithTheFullPath)

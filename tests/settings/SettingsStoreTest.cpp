@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QPoint>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -151,16 +150,6 @@ TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsReported)
               "Failed to set data for 'Language'");
     EXPECT_EQ(errorText([&] { store.writeText("Options", "HideUnusedSlots", "1"); }),
               "Failed to set data for 'HideUnusedSlots'");
-}
-
-TEST_F(SettingsFile, DefaultStoreLivesInTheConfigurationFolder)
-{
-#ifndef Q_OS_WIN
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    EXPECT_EQ(SettingsStore::defaultIniPath(), config + "/Glowshow Editor 2/settings.ini");
-    SettingsStore store;
-    EXPECT_EQ(store.location(), SettingsStore::defaultIniPath());
-#endif
 }
 
 } // namespace
