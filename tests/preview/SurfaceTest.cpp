@@ -1,3 +1,4 @@
+#include "preview/DXDraw.h"
 #include "preview/QtDrawingSurface.h"
 
 #include <gtest/gtest.h>
@@ -226,4 +227,19 @@ TEST(DrawingSurface, TimerTicksEmitTheTickSignal)
     while (ticks < 2 && guard.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_GE(ticks, 2);
+}
+
+TEST(DrawingSurface, DXDrawShowsTheLastFlippedPictureOnly)
+{
+    QtDrawingSurface s;
+    preview::DXDraw widget(&s);
+    EXPECT_EQ(widget.objectName(), "DXDraw");
+    EXPECT_EQ(widget.size(), QSize(257, 425));
+    EXPECT_TRUE(widget.isHidden());
+    s.fill(0x0000FF);
+    s.flip();
+    s.fill(0xFF0000); // not flipped: never shown
+    const QImage shown = widget.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 0, 255));
+    EXPECT_EQ(shown.pixelColor(256, 424), QColor(0, 0, 255));
 }
