@@ -1,0 +1,290 @@
+#include "BenchSupport.h"
+
+#include "editor/GlowFileIO.h"
+#include "editor/GridWidgets.h"
+#include "editor/Startup.h"
+#include "model/GlowFile.h"
+#include "preview/QtDrawingSurface.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFile>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+editor::TMForm *gForm = nullptr;
+const model::TDocument *gLargest = nullptr;
+
+// Shows the largest document's first glowshow, as after opening the file.
+void loadLargest()
+{
+    gForm->Document = *gLargest;
+    gForm->Document.CurrentGlowshow = 0;
+    gForm->DocumentLoaded = true;
+    gForm->AUpdateList();
+    QCoreApplication::processEvents();
+}
+
+// The same 1,530 cells, filled with nothing but QPainter::fillRect.
+class CellFillWidget : public QWidget {
+public:
+    CellFillWidget(QPoint origin, const model::TGlowshow &g) : mOrigin(origin), mGlowshow(g) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        for (int c = 0; c < model::MaxCount; ++c)
+            for (int r = 0; r < editor::ElementRows; ++r) {
+                const model::TFrameEntry &e = mGlowshow.Frames[std::size_t(c)].Entries[std::size_t(r)];
+                const std::uint32_t s = model::ScreenColor(e.Red, e.Green, e.Blue);
+                p.fillRect(QRect(mOrigin.x() + c * editor::GridColumnWidth, mOrigin.y() + r * editor::GridRowHeight,
+                                 editor::GridColumnWidth, editor::GridRowHeight),
+                           QColor(int(s & 0xFF), int((s >> 8) & 0xFF), int((s >> 16) & 0xFF)));
+            }
+    }
+
+private:
+    QPoint mOrigin;
+    const model::TGlowshow &mGlowshow;
+};
+
+bool allColumnsShown(editor::EditGridView *grid)
+{
+    QHeaderView *h = grid->horizontalHeader();
+    return h->count() == model::MaxCount &&
+           h->sectionViewportPosition(model::MaxCount - 1) + h->sectionSize(model::MaxCount - 1) <= grid->viewport()->width() &&
+           grid->verticalHeader()->sectionViewportPosition(editor::ElementRows - 1) + editor::GridRowHeight <=
+               grid->viewport()->height();
+}
+
+void BM_GridPaint(benchmark::State &state)
+{
+    loadLargest();
+    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    editor::EditGridView *grid = gForm->EditGrid;
+    for (int attempt = 0; attempt < 4 && !allColumnsShown(grid); ++attempt) {
+        const int missing = model::MaxCount * editor::GridColumnWidth - grid->viewport()->width() + 40;
+        gForm->resize(gForm->width() + std::max(missing, 40), std::max(gForm->height(), 900));
+        QCoreApplication::processEvents();
+    }
+    if (!allColumnsShown(grid)) {
+        state.SkipWithError("EditGrid does not show all 255 columns");
+        return;
+    }
+    const QPoint origin = grid->viewport()->mapTo(grid, QPoint(0, 0));
+    CellFillWidget floorWidget(origin, gForm->Document.Glowshows[0]);
+    floorWidget.resize(grid->size());
+    QPixmap projectPixmap(grid->size());
+    QPixmap floorPixmap(grid->size());
+    bench::PathAndFloor timing;
+    for (auto _ : state) {
+        timing.project([&] { grid->render(&projectPixmap); });
+        timing.floor([&] { floorWidget.render(&floorPixmap); });
+    }
+    // The last cell must really be painted with its entry's colour.
+    const QImage image = projectPixmap.toImage();
+    const QRect last = grid->visualRect(grid->model()->index(editor::ElementRows - 1, model::MaxCount - 1));
+    const QPoint centre = grid->viewport()->mapTo(grid, last.center());
+    const model::TFrameEntry &e = gForm->Document.Glowshows[0].Frames.back().Entries.back();
+    const std::uint32_t s = model::ScreenColor(e.Red, e.Green, e.Blue);
+    state.counters["last_cell_painted"] =
+        image.pixel(centre) == qRgb(int(s & 0xFF), int((s >> 8) & 0xFF), int((s >> 16) & 0xFF));
+    state.counters["width_px"] = grid->width();
+    state.counters["height_px"] = grid->height();
+    timing.report(state, "ratio");
+}
+
+QStringList lines(QListWidget *w)
+{
+    QStringList out;
+    for (int i = 0; i < w->count(); ++i)
+        out << w->item(i)->text();
+    return out;
+}
+
+void BM_ListRebuild(benchmark::State &state)
+{
+    loadLargest();
+    const QStringList list1 = lines(gForm->ListBox1);
+    const QStringList list2 = lines(gForm->ListBox2);
+    QStringList combo;
+    for (int i = 0; i < gForm->ComboBox4->count(); ++i)
+        combo << gForm->ComboBox4->itemText(i);
+    if (list1.size() != 255 || list2.size() != 255 || combo.size() != 23) {
+        state.SkipWithError("the lists do not hold 255 + 255 + 23 lines");
+        return;
+    }
+    bench::PathAndFloor timing;
+    for (auto _ : state) {
+        timing.project([&] { gForm->AUpdateList(); });
+        timing.floor([&] {
+            const QSignalBlocker b1(gForm->ListBox1), b2(gForm->ListBox2), b4(gForm->ComboBox4);
+            gForm->ListBox1->clear();
+            gForm->ListBox2->clear();
+            gForm->ComboBox4->clear();
+            for (const QString &s : list1)
+                gForm->ListBox1->addItem(s);
+            for (const QString &s : list2)
+                gForm->ListBox2->addItem(s);
+            for (const QString &s : combo)
+                gForm->ComboBox4->addItem(s);
+        });
+    }
+    gForm->AUpdateList();
+    timing.report(state, "ratio");
+}
+
+void BM_PreviewTick(benchmark::State &state)
+{
+    loadLargest();
+    const profiles::TProfile &p = gForm->CurrentProfile;
+    int circles = 0, shown = 0;
+    for (int n = 1; n <= profiles::ElementCount; ++n) {
+        if (!p.ElementAvailable[n] || p.ElementColors[n] != profiles::FullColour)
+            continue;
+        ++shown;
+        for (int j = 0; j < p.ShapeCounts[n] && j < int(p.Shapes[n].size()); ++j)
+            circles += p.Shapes[n][std::size_t(j)].Shape == "Circle";
+    }
+    if (shown != 6 || circles == 0) {
+        state.SkipWithError("the profile does not show six full-colour elements with circles");
+        return;
+    }
+    int flips = 0;
+    const auto connection = QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::flipped,
+                                             [&flips] { ++flips; });
+    gForm->Button15Click();
+    int drawn = 0;
+    std::vector<double> ticks;
+    for (auto _ : state) {
+        if (drawn == model::MaxCount) {
+            state.PauseTiming();
+            gForm->Timer1Timer(); // past the last frame: stops
+            gForm->Button15Click();
+            drawn = 0;
+            state.ResumeTiming();
+        }
+        const auto start = std::chrono::steady_clock::now();
+        gForm->Timer1Timer();
+        ticks.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        ++drawn;
+    }
+    QObject::disconnect(connection);
+    gForm->Button15Click(); // stop
+    const double tick = bench::median(ticks);
+    state.counters["tick_us"] = tick * 1e6;
+    state.counters["percent_of_100ms"] = tick / 0.1 * 100;
+    state.counters["circles"] = circles;
+    state.counters["frames_drawn_ok"] = double(flips) / double(ticks.size());
+}
+
+void BM_TimerAccuracy(benchmark::State &state)
+{
+    const int interval = int(state.range(0));
+    const int frames = 12;
+    gForm->Document = bench::playbackDocument(std::vector<std::uint16_t>(frames, std::uint16_t(interval)));
+    gForm->Document.CurrentGlowshow = 0;
+    gForm->DocumentLoaded = true;
+    gForm->AUpdateList();
+    std::atomic<bool> busy{true};
+    std::thread spinner([&busy] {
+        volatile std::uint64_t x = 0;
+        while (busy.load(std::memory_order_relaxed))
+            x = x + 1;
+    });
+    std::vector<double> errors;
+    for (auto _ : state) {
+        std::vector<std::chrono::steady_clock::time_point> stamps;
+        QEventLoop loop;
+        // frames ticks draw the frames, one more ends the glowshow.
+        const auto connection = QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::tick, &loop,
+                                                 [&] {
+                                                     stamps.push_back(std::chrono::steady_clock::now());
+                                                     if (int(stamps.size()) == frames + 1)
+                                                         QTimer::singleShot(0, &loop, &QEventLoop::quit);
+                                                 });
+        QTimer::singleShot(interval * (frames + 3) + 2000, &loop, &QEventLoop::quit);
+        gForm->Button15Click();
+        loop.exec();
+        QObject::disconnect(connection);
+        if (int(stamps.size()) != frames + 1) {
+            state.SkipWithError("the preview did not tick as often as it has frames");
+            break;
+        }
+        for (std::size_t i = 1; i < stamps.size(); ++i)
+            errors.push_back(std::chrono::duration<double, std::milli>(stamps[i] - stamps[i - 1]).count() - interval);
+    }
+    busy = false;
+    spinner.join();
+    std::vector<double> absolute;
+    for (double e : errors)
+        absolute.push_back(std::fabs(e));
+    state.counters["median_error_ms"] = bench::median(errors);
+    state.counters["median_abs_error_ms"] = bench::median(absolute);
+    state.counters["max_abs_error_ms"] = absolute.empty() ? 0 : *std::max_element(absolute.begin(), absolute.end());
+    state.counters["intervals"] = double(errors.size());
+}
+
+} // namespace
+
+BENCHMARK(BM_GridPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ListRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_TimerAccuracy)->Arg(100)->Arg(333)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+int main(int argc, char **argv)
+{
+    const std::string home = bench::makeTempDir("gui");
+    for (const char *sub : {"config", "data", "cache", "runtime"})
+        std::filesystem::create_directories(home + "/" + sub);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("HOME", home.c_str());
+    qputenv("XDG_CONFIG_HOME", (home + "/config").c_str());
+    qputenv("XDG_DATA_HOME", (home + "/data").c_str());
+    qputenv("XDG_CACHE_HOME", (home + "/cache").c_str());
+    qputenv("XDG_RUNTIME_DIR", (home + "/runtime").c_str());
+    benchmark::Initialize(&argc, argv);
+    int exitCode = 0;
+    {
+        QApplication app(argc, argv);
+        const model::TDocument largest = bench::largestDocument();
+        gLargest = &largest;
+        const QString file = QFile::decodeName((home + "/largest.pat").c_str());
+        model::TDocument copy = largest;
+        editor::WriteGlowFile(copy, file);
+
+        editor::EditorEnvironment environment;
+        environment.programDir = QStringLiteral(GLOW_DATA_DIR);
+        environment.arguments = QStringList{file};
+        environment.settingsFile = QFile::decodeName((home + "/settings.ini").c_str());
+        editor::EditorForms forms = editor::createForms(std::move(environment));
+        forms.MForm->show();
+        QCoreApplication::processEvents();
+        gForm = forms.MForm.get();
+        if (!gForm->DocumentLoaded || gForm->Document.Glowshows.size() != 255) {
+            std::fprintf(stderr, "the editor did not open the largest document\n");
+            exitCode = 1;
+        } else {
+            benchmark::RunSpecifiedBenchmarks();
+        }
+        gForm = nullptr;
+    }
+    benchmark::Shutdown();
+    bench::removeTree(home);
+    return exitCode;
+}
