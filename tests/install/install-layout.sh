@@ -5,10 +5,11 @@
 set -euo pipefail
 
 build="$1"
+cmake="${2:-cmake}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
 app="$work/prefix/lib/glowshow-editor"
 for f in "$app/GlowshowEditor2" "$app/Profiles" "$app/Languages/English.lng" \
          "$work/prefix/share/applications/org.glowshoweditor.GlowshowEditor2.desktop" \
