@@ -19,6 +19,7 @@ struct Homes {
     {
         for (const char *sub : {"config", "data", "cache", "runtime"})
             std::filesystem::create_directories(dir + "/" + sub);
+        std::filesystem::permissions(dir + "/runtime", std::filesystem::perms::owner_all);
         env = {"QT_QPA_PLATFORM=offscreen",
                "GLOWSHOW_QUIT_AFTER_SHOW=1",
                "HOME=" + dir,

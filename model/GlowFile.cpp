@@ -264,9 +264,18 @@ std::vector<std::uint8_t> readFileBytes(const std::string &path)
         throw IoError::fromErrno(err ? err : EIO);
     }
     std::vector<std::uint8_t> bytes;
+    // Growing chunk by chunk held up to twice the file while reading it; the size is trusted
+    // only once a full chunk was read (a folder opens too, and seeks to a huge "end").
+    long expected = 0;
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+        expected = std::ftell(file.get());
+        std::rewind(file.get());
+    }
     std::uint8_t chunk[65536];
     for (;;) {
         const std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get());
+        if (bytes.empty() && n == sizeof chunk && expected > long(n))
+            bytes.reserve(std::size_t(expected));
         bytes.insert(bytes.end(), chunk, chunk + n);
         if (n < sizeof chunk) {
             if (std::ferror(file.get()))

@@ -135,9 +135,13 @@ void QtDrawingSurface::flip()
 
 void QtDrawingSurface::setTimerInterval(int milliseconds)
 {
-    // QTimer restarts a running timer on a new interval, which is what a tick wants: the
-    // next frame comes a full interval after this one.
-    mTimer->setInterval(std::max(milliseconds, 0));
+    // QTimer restarts a running timer on setInterval, even on the same interval: the restart
+    // counts from the end of the tick, so every frame ran late by the tick's own time. An
+    // unchanged interval keeps the running schedule, which counts from when the tick was due.
+    const int interval = std::max(milliseconds, 0);
+    if (mTimer->isActive() && mTimer->interval() == interval)
+        return;
+    mTimer->setInterval(interval);
 }
 
 void QtDrawingSurface::setTimerEnabled(bool enabled)
