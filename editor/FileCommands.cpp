@@ -190,7 +190,16 @@ void TMForm::CheckBox3Click()
 
 void TMForm::Edit1Change()
 {
-    Document.TrailerText1 = trailerTextFromDisplay(Edit1->text());
+    // The length is one byte in the file: refuse input past 255 bytes.
+    const std::string bytes = trailerTextFromDisplay(Edit1->text());
+    if (bytes.size() > MaxTrailerBytes) {
+        const QSignalBlocker block(Edit1);
+        const int cursor = Edit1->cursorPosition();
+        Edit1->setText(trailerTextToDisplay(Document.TrailerText1));
+        Edit1->setCursorPosition(std::min(cursor, int(Edit1->text().size())));
+        return;
+    }
+    Document.TrailerText1 = bytes;
 }
 
 void TMForm::Memo1Change()

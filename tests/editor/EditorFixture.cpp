@@ -95,6 +95,7 @@ editor::TMForm &EditorFixture::start(const QStringList &arguments)
     environment.arguments = arguments;
     environment.dialogs = &dialogs;
     environment.settingsFile = settingsFile;
+    { editor::EditorForms previous = std::move(forms); }
     forms = editor::createForms(std::move(environment));
     forms.MForm->show();
     processEvents();
