@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -204,6 +205,12 @@ void TMForm::fillFrameGrid()
 
 void TMForm::setGridColumns(int columns)
 {
+    // Removing the current cell's column would make the view pick a neighbouring cell, and
+    // select a frame the user never chose: forget the cell instead.
+    if (const QModelIndex current = EditGrid->currentIndex(); current.isValid() && current.column() >= columns) {
+        const QSignalBlocker block(EditGrid->selectionModel());
+        EditGrid->selectionModel()->clear();
+    }
     EditGrid->setColumns(columns);
     FrameGrid->setColumnCount(columns);
 }
