@@ -2,13 +2,14 @@
 # because the program looks for its data beside itself; bin/ gets a launcher script and
 # share/ the desktop integration files.
 
+get_filename_component(GLOW_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(GLOW_APP_ID org.glowshoweditor.GlowshowEditor2)
 set(GLOW_INSTALL_BINDIR bin)
 set(GLOW_INSTALL_APPDIR lib/glowshow-editor)
-set(GLOW_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/data/desktop)
+set(GLOW_DESKTOP_DIR ${GLOW_SOURCE_DIR}/data/desktop)
 
 install(TARGETS GlowshowEditor2 RUNTIME DESTINATION ${GLOW_INSTALL_APPDIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Profiles ${CMAKE_SOURCE_DIR}/data/Languages
+install(DIRECTORY ${GLOW_SOURCE_DIR}/data/Profiles ${GLOW_SOURCE_DIR}/data/Languages
         DESTINATION ${GLOW_INSTALL_APPDIR})
 
 file(RELATIVE_PATH GLOW_LAUNCHER_TO_APP
