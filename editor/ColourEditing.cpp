@@ -24,13 +24,20 @@ int valueOf(const QSlider *trackBar)
 
 } // namespace
 
+// Removing entries of another cell's element moves the later entries down, so a stored index
+// can come to name another element's entry: that is no current entry.
 model::TFrameEntry *TMForm::currentFrameEntry()
 {
-    return Document.entryAt(Document.CurrentFrame, Document.CurrentEntry);
+    model::TFrameEntry *e = Document.entryAt(Document.CurrentFrame, Document.CurrentEntry);
+    return e && e->Element == Document.CurrentElement ? e : nullptr;
 }
 
 model::TClubStep *TMForm::currentStep()
 {
+    const model::TGlowshow *g = Document.current();
+    if (!g || g->Kind != model::KindRhythm || Document.CurrentEntry >= g->Channels.size() ||
+        g->Channels[Document.CurrentEntry].Element != Document.CurrentElement)
+        return nullptr;
     return Document.stepAt(Document.CurrentEntry, Document.CurrentFrame);
 }
 

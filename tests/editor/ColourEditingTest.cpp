@@ -1,0 +1,310 @@
+#include "EditorFixture.h"
+
+#include "TestHelpers.h"
+#include "editor/GridWidgets.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <array>
+
+namespace editor_test {
+namespace {
+
+// A program folder of its own: the shipped data with a profile whose element colours the
+// tests choose (element 3 absent from the model, element 5 an on/off element lit red).
+class GridFixtureBase : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        programDir = dir.filePath(QStringLiteral("program")) + QLatin1Char('/');
+        copyTree(QStringLiteral(GLOW_DATA_DIR), programDir);
+        writeProfile(QStringLiteral("Motorola (All Models).eng"),
+                     "[Elements]\nElement01=Keypad\nColor01=-1\nElement02=Display\nColor02=-1\n"
+                     "Element03=Absent\nColor03=-2\nElement04=Side\nColor04=-1\n"
+                     "Element05=Logo\nColor05=$0000FF\nElement06=Ring\nColor06=-1\n");
+    }
+
+    static void copyTree(const QString &from, const QString &to)
+    {
+        QDir().mkpath(to);
+        QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString target = to + QDir(from).relativeFilePath(file);
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            QFile::copy(file, target);
+        }
+    }
+
+    void writeProfile(const QString &name, const QByteArray &text) const
+    {
+        testing_support::writeAll(programDir + QStringLiteral("Profiles/") + name, text);
+    }
+
+    editor::TMForm &startHere()
+    {
+        editor::EditorEnvironment environment;
+        environment.programDir = programDir;
+        environment.dialogs = &dialogs;
+        environment.settingsFile = settingsFile;
+        { editor::EditorForms previous = std::move(forms); }
+        forms = editor::createForms(std::move(environment));
+        forms.MForm->show();
+        processEvents();
+        return *forms.MForm;
+    }
+
+    editor::TMForm &openHere(const model::TDocument &doc)
+    {
+        startHere();
+        openThroughDialog(writePat(QStringLiteral("show.pat"), doc));
+        form().PageControl1->setCurrentWidget(form().Tab2);
+        processEvents();
+        return form();
+    }
+
+    model::TGlowshow &shown() { return form().Document.Glowshows.at(form().Document.CurrentGlowshow); }
+
+    QModelIndex cell(int column, int row) const { return form().EditGrid->model()->index(row, column); }
+
+    void clickCell(int column, int row)
+    {
+        editor::EditGridView *grid = form().EditGrid;
+        grid->scrollTo(cell(column, row));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell(column, row)).center());
+        processEvents();
+    }
+
+    void clickSlot(int row)
+    {
+        QTableWidget *slotGrid = form().SlotGrid;
+        QTest::mouseClick(slotGrid->viewport(), Qt::LeftButton, {}, slotGrid->visualItemRect(slotGrid->item(row, 0)).center());
+        processEvents();
+    }
+
+    void click(QAbstractButton *button)
+    {
+        ASSERT_TRUE(button->isVisible()) << button->objectName().toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+        processEvents();
+    }
+
+    // The colour painted at the middle of a cell.
+    QColor cellColour(int column, int row)
+    {
+        editor::EditGridView *grid = form().EditGrid;
+        const QImage image = grid->viewport()->grab().toImage();
+        return image.pixelColor(grid->visualRect(cell(column, row)).center());
+    }
+
+    // True when the cell shows the 2 x 2 silver and white pattern.
+    bool cellShowsPattern(int column, int row)
+    {
+        editor::EditGridView *grid = form().EditGrid;
+        const QImage image = grid->viewport()->grab().toImage();
+        const QPoint c = grid->visualRect(cell(column, row)).center();
+        const int x = c.x() & ~1, y = c.y() & ~1;
+        const QColor silver(192, 192, 192), white(255, 255, 255);
+        return image.pixelColor(x, y) == silver && image.pixelColor(x + 1, y + 1) == silver &&
+               image.pixelColor(x + 1, y) == white && image.pixelColor(x, y + 1) == white;
+    }
+
+    bool tabShown(QWidget *page) const { return form().PageControl2->isTabVisible(form().PageControl2->indexOf(page)); }
+
+    QString programDir;
+};
+
+[[maybe_unused]] std::vector<std::uint8_t> elementsOf(const model::TFrame &f)
+{
+    std::vector<std::uint8_t> out;
+    for (const model::TFrameEntry &e : f.Entries)
+        out.push_back(e.Element);
+    return out;
+}
+
+[[maybe_unused]] std::array<int, 3> colourOf(const model::TFrameEntry &e) { return {e.Red, e.Green, e.Blue}; }
+
+class ColourEditingTest : public GridFixtureBase {
+protected:
+    QColor shapeColour()
+    {
+        const QImage image = form().Shape1->grab().toImage();
+        return image.pixelColor(image.rect().center());
+    }
+    std::array<int, 3> positions() const
+    {
+        return {form().TrackBar1->value(), form().TrackBar2->value(), form().TrackBar3->value()};
+    }
+    std::array<QString, 3> valueTexts() const
+    {
+        return {form().Edit2->text(), form().Edit3->text(), form().Edit4->text()};
+    }
+};
+
+model::TDocument threeFrames()
+{
+    return documentOf({normalGlowshow(1, {frame(100, {entry(2, 1, 1, 1), entry(1, 15, 0, 7)}),
+                                          frame(100, {entry(1, 2, 9, 4), entry(5, 0, 0, 0)}),
+                                          frame(100, {entry(1, 0, 0, 0), entry(5, 0, 0, 1)}),
+                                          frame(100, {entry(1, 6, 6, 6)})})});
+}
+
+TEST_F(ColourEditingTest, SelectingAnEntryLoadsTrackBarsValuesAndPreview)
+{
+    openHere(threeFrames());
+    clickCell(0, 0);
+    ASSERT_TRUE(form().GroupBox6->isVisible());
+    EXPECT_FALSE(form().GroupBox9->isVisible());
+    EXPECT_EQ(positions(), (std::array<int, 3>{0, 15, 8}));
+    EXPECT_EQ(valueTexts(), (std::array<QString, 3>{QStringLiteral("15"), QStringLiteral("0"), QStringLiteral("7")}));
+    EXPECT_EQ(shapeColour(), QColor(255, 0, 119));
+    EXPECT_FALSE(form().SpinEdit2->isEnabled());
+    EXPECT_TRUE(form().ADelFrameAction->isEnabled());
+    EXPECT_FALSE(form().AAddNewFrameAction->isEnabled());
+}
+
+TEST_F(ColourEditingTest, MovingATrackBarStoresTheChannelAndRepaintsTheCell)
+{
+    openHere(threeFrames());
+    clickCell(0, 0);
+    form().TrackBar1->setValue(10); // value 5
+    processEvents();
+    EXPECT_EQ(colourOf(shown().Frames[0].Entries[1]), (std::array<int, 3>{5, 0, 7}));
+    EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{1, 1, 1})) << "other entry untouched";
+    EXPECT_EQ(form().Edit2->text(), QStringLiteral("5"));
+    EXPECT_EQ(cellColour(0, 0), QColor(85, 0, 119));
+    EXPECT_EQ(shapeColour(), QColor(85, 0, 119));
+
+    form().TrackBar3->setValue(0);
+    processEvents();
+    EXPECT_EQ(colourOf(shown().Frames[0].Entries[1]), (std::array<int, 3>{5, 0, 15}));
+}
+
+TEST_F(ColourEditingTest, EmptyCellOffersOnlyAddingAndTrackBarsReachOnlyThePreview)
+{
+    openHere(threeFrames());
+    clickCell(0, 0);
+    clickCell(0, 3);
+    EXPECT_FALSE(form().GroupBox6->isVisible());
+    EXPECT_FALSE(form().GroupBox9->isVisible());
+    EXPECT_FALSE(form().Button2->isEnabled());
+    EXPECT_FALSE(form().SpinEdit2->isEnabled());
+    EXPECT_FALSE(form().ADelFrameAction->isEnabled());
+    EXPECT_TRUE(form().AAddNewFrameAction->isEnabled());
+
+    const model::TGlowshow before = shown();
+    form().TrackBar2->setValue(0);
+    processEvents();
+    EXPECT_EQ(form().Edit3->text(), QStringLiteral("15"));
+    EXPECT_EQ(shapeColour().green(), 255);
+    for (std::size_t f = 0; f < before.Frames.size(); ++f)
+        for (std::size_t e = 0; e < before.Frames[f].Entries.size(); ++e)
+            EXPECT_EQ(colourOf(shown().Frames[f].Entries[e]), colourOf(before.Frames[f].Entries[e]));
+    EXPECT_TRUE(cellShowsPattern(0, 3));
+}
+
+TEST_F(ColourEditingTest, OnOffElementShowsTheSwitchAndToggles)
+{
+    openHere(threeFrames());
+    const struct {
+        int column;
+        std::array<int, 3> after;
+        QColor painted;
+    } cases[] = {
+        {1, {15, 15, 15}, QColor(255, 0, 0)}, // (0,0,0) switches on
+        {2, {0, 0, 0}, QColor(0, 0, 0)},      // (0,0,1) switches off
+    };
+    for (const auto &c : cases) {
+        clickCell(c.column, 4);
+        ASSERT_TRUE(form().GroupBox9->isVisible());
+        EXPECT_FALSE(form().GroupBox6->isVisible());
+        click(form().Button6);
+        EXPECT_EQ(colourOf(shown().Frames[std::size_t(c.column)].Entries[1]), c.after) << c.column;
+        EXPECT_EQ(cellColour(c.column, 4), c.painted) << c.column;
+    }
+}
+
+TEST_F(ColourEditingTest, PreviousColourCopiesTheColumnBefore)
+{
+    openHere(threeFrames());
+    clickCell(2, 0);
+    ASSERT_TRUE(form().Button2->isEnabled());
+    click(form().Button2);
+    EXPECT_EQ(colourOf(shown().Frames[2].Entries[0]), (std::array<int, 3>{2, 9, 4}));
+    EXPECT_EQ(colourOf(shown().Frames[1].Entries[0]), (std::array<int, 3>{2, 9, 4}));
+    EXPECT_EQ(positions(), (std::array<int, 3>{13, 6, 11}));
+    EXPECT_EQ(cellColour(2, 0), QColor(34, 153, 68));
+}
+
+TEST_F(ColourEditingTest, PreviousColourUnavailableWithoutAColumnBefore)
+{
+    openHere(threeFrames());
+    clickCell(0, 0);
+    EXPECT_FALSE(form().Button2->isEnabled()) << "first column";
+    clickCell(1, 4); // element 5 has no entry in frame 0
+    EXPECT_FALSE(form().AMakePrevColAction->isEnabled());
+    clickCell(2, 4);
+    EXPECT_TRUE(form().AMakePrevColAction->isEnabled());
+}
+
+TEST_F(ColourEditingTest, RhythmStepLoadsAndStoresItsParameter)
+{
+    openHere(documentOf({rhythmGlowshow(1, 3, {channel(2, 0, 0, {{1, 2, 3, 10}, {4, 5, 6, 25}, {0, 0, 0, 0}})})}));
+    clickCell(1, 1);
+    EXPECT_FALSE(form().ADelFrameAction->isEnabled());
+    ASSERT_TRUE(form().SpinEdit2->isEnabled());
+    EXPECT_EQ(form().SpinEdit2->value(), 25);
+    EXPECT_EQ(valueTexts(), (std::array<QString, 3>{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+
+    form().SpinEdit2->setFocus();
+    QTest::keyClick(form().SpinEdit2, Qt::Key_Up);
+    processEvents();
+    EXPECT_EQ(shown().Channels[0].Steps[1].Parameter, 30);
+    EXPECT_EQ(shown().Channels[0].Steps[0].Parameter, 10);
+
+    click(form().Button2);
+    const model::TClubStep &step = shown().Channels[0].Steps[1];
+    EXPECT_EQ((std::array<int, 4>{step.Red, step.Green, step.Blue, step.Parameter}),
+              (std::array<int, 4>{1, 2, 3, 30}))
+        << "the previous colour, not its parameter";
+}
+
+TEST_F(ColourEditingTest, TrackBarsDoNotWriteIntoAnotherElementAfterItsEntryWasRemoved)
+{
+    openHere(documentOf({normalGlowshow(1, {frame(100, {entry(1, 1, 1, 1), entry(2, 2, 2, 2), entry(4, 4, 4, 4)})})}));
+    clickCell(0, 1);
+    form().PageControl2->setCurrentWidget(form().TabSheet1);
+    click(form().Button4); // remove element 2 from all frames
+    ASSERT_EQ(elementsOf(shown().Frames[0]), (std::vector<std::uint8_t>{1, 4}));
+
+    form().PageControl2->setCurrentWidget(form().TabSheet2);
+    form().TrackBar1->setValue(0);
+    processEvents();
+    EXPECT_EQ(colourOf(shown().Frames[0].Entries[1]), (std::array<int, 3>{4, 4, 4}));
+    EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{1, 1, 1}));
+}
+
+} // namespace
+} // namespace editor_test
