@@ -6,12 +6,12 @@ namespace editor {
 
 QString captionText(const std::string &utf8)
 {
-    return QString::fromStdString(utf8).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QString::fromStdString(utf8);
 }
 
 std::string captionSource(const QString &caption)
 {
-    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")).toStdString();
+    return caption.toStdString();
 }
 
 void addSorted(QComboBox *box, const QString &text)

@@ -7,7 +7,8 @@ class QComboBox;
 
 namespace editor {
 
-// A text from a file as a caption: '&' is shown as itself, never taken as a shortcut mark.
+// A text from a file as a caption. As in the language files' own convention, '&' marks the
+// shortcut letter of menus and buttons ("&&" shows one '&'); nothing is read as rich text.
 QString captionText(const std::string &utf8);
 // The caption back as the file's text.
 std::string captionSource(const QString &caption);

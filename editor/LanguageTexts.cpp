@@ -46,7 +46,7 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
     auto box = [](QGroupBox *g) { return [g](const QString &t) { g->setTitle(t); }; };
     auto text = [](auto *w) { return [w](const QString &t) { w->setText(t); }; };
     auto labelText = [](QLabel *l) {
-        return [l](const QString &t) { l->setText(QString(t).replace(QStringLiteral("&&"), QStringLiteral("&"))); };
+        return [l](const QString &t) { l->setText(t); };
     };
 
     // Key sN feeds every target in row N - 1; a missing key blanks them.
@@ -60,7 +60,7 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         {[this](const QString &t) { Help1->setTitle(t); }},
         {action(AShowAboutAction), [this](const QString &t) {
              if (AForm)
-                 AForm->setWindowTitle(QString(t).replace(QStringLiteral("&&"), QStringLiteral("&")));
+                 AForm->setWindowTitle(QString(t).remove(QLatin1Char('&')));
          }},
         {tab(PageControl1, Tab1)},
         {box(GroupBox1)},

@@ -293,10 +293,15 @@ QWidget *TMForm::createGlowshowOptionsPage()
     auto *sheet = named(new QWidget, "TabSheet3");
     auto *grid = new QGridLayout(sheet);
 
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(right, 0, 1);
+
     Label7 = label("Label7", "Название:");
     ComboBox4 = named(new QComboBox, "ComboBox4");
-    grid->addWidget(Label7, 0, 0);
-    grid->addWidget(ComboBox4, 1, 0);
+    left->addWidget(Label7);
+    left->addWidget(ComboBox4);
 
     GroupBox7 = group("GroupBox7", "Тип подсветки");
     auto *g7 = new QVBoxLayout(GroupBox7);
@@ -305,26 +310,28 @@ QWidget *TMForm::createGlowshowOptionsPage()
     g7->addWidget(RadioButton1);
     g7->addWidget(RadioButton2);
     GroupBox7->setEnabled(false); // the kind is shown, not chosen
-    grid->addWidget(GroupBox7, 2, 0);
+    left->addWidget(GroupBox7);
 
     GroupBox8 = group("GroupBox8", "Количество кадров");
     auto *g8 = new QVBoxLayout(GroupBox8);
     SpinEdit5 = spinEdit("SpinEdit5", 1, 255, 1);
     SpinEdit5->setEnabled(false);
     g8->addWidget(SpinEdit5);
-    grid->addWidget(GroupBox8, 3, 0);
+    left->addWidget(GroupBox8);
+    left->addStretch();
 
     CheckBox1 = named(new QCheckBox(QStringLiteral("Repeating")), "CheckBox1");
     CheckBox1->setEnabled(false);
     Label13 = label("Label13", "Длительность");
     SpinEdit1 = spinEdit("SpinEdit1", 0, 65535, 100);
     SpinEdit1->setEnabled(false);
-    grid->addWidget(CheckBox1, 0, 1);
-    grid->addWidget(Label13, 1, 1);
-    grid->addWidget(SpinEdit1, 2, 1, Qt::AlignTop);
+    right->addWidget(CheckBox1);
+    right->addWidget(Label13);
+    right->addWidget(SpinEdit1);
 
     GroupBox5 = group("GroupBox5", "Управление");
     auto *g5 = new QVBoxLayout(GroupBox5);
+    g5->setSpacing(2);
     Button5 = button("Button5");
     Button10 = button("Button10");
     Button8 = button("Button8");
@@ -337,7 +344,8 @@ QWidget *TMForm::createGlowshowOptionsPage()
     g5->addWidget(Button5);
     g5->addWidget(Button10);
     g5->addWidget(Button8);
-    grid->addWidget(GroupBox5, 3, 1);
+    right->addWidget(GroupBox5);
+    right->addStretch();
     return sheet;
 }
 
