@@ -63,17 +63,7 @@ void TMForm::AMakeSelect()
             red = e->Red, green = e->Green, blue = e->Blue;
         if (const model::TClubStep *s = rhythm ? currentStep() : nullptr)
             red = s->Red, green = s->Green, blue = s->Blue;
-        {
-            // Stored values may exceed 15 in a file; the track bars show them limited.
-            const QSignalBlocker b1(TrackBar1), b2(TrackBar2), b3(TrackBar3);
-            TrackBar1->setValue(15 - std::min<int>(red, 15));
-            TrackBar2->setValue(15 - std::min<int>(green, 15));
-            TrackBar3->setValue(15 - std::min<int>(blue, 15));
-        }
-        // Run whether or not the positions changed, so the edits, preview and cell follow.
-        TrackBar1Change();
-        TrackBar2Change();
-        TrackBar3Change();
+        setTrackBarColour(red, green, blue);
     }
     updatePrevColourButton();
     if (!rhythm) {
@@ -85,6 +75,22 @@ void TMForm::AMakeSelect()
         if (const model::TClubStep *s = currentStep())
             SpinEdit2->setValue(s->Parameter);
     }
+}
+
+void TMForm::setTrackBarColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    {
+        // Stored values may exceed 15 in a file; the track bars show them limited.
+        const QSignalBlocker b1(TrackBar1), b2(TrackBar2), b3(TrackBar3);
+        TrackBar1->setValue(15 - std::min<int>(red, 15));
+        TrackBar2->setValue(15 - std::min<int>(green, 15));
+        TrackBar3->setValue(15 - std::min<int>(blue, 15));
+    }
+    // Run whether or not the positions changed, so the edits, preview and cell follow and
+    // the colour is stored into the current entry.
+    TrackBar1Change();
+    TrackBar2Change();
+    TrackBar3Change();
 }
 
 void TMForm::AMakeEmpty()
@@ -178,15 +184,7 @@ void TMForm::AMakePrevCol()
     std::uint8_t red = 0, green = 0, blue = 0;
     if (!previousColour(red, green, blue))
         return;
-    {
-        const QSignalBlocker b1(TrackBar1), b2(TrackBar2), b3(TrackBar3);
-        TrackBar1->setValue(15 - std::min<int>(red, 15));
-        TrackBar2->setValue(15 - std::min<int>(green, 15));
-        TrackBar3->setValue(15 - std::min<int>(blue, 15));
-    }
-    TrackBar1Change();
-    TrackBar2Change();
-    TrackBar3Change();
+    setTrackBarColour(red, green, blue);
 }
 
 void TMForm::AMakeOn_Off()

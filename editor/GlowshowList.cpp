@@ -184,6 +184,9 @@ void TMForm::AUpdateGlowshow()
         PageControl2->setCurrentIndex(0);
     PageControl2->setTabVisible(PageControl2->indexOf(TabSheet1), false);
     PageControl2->setTabVisible(PageControl2->indexOf(TabSheet2), false);
+    // No cell is current until the user selects one again; the grid must not keep one
+    // either, or choosing the same position in this glowshow would not select it.
+    forgetCurrentCell();
     EditGrid->viewport()->update();
 }
 
@@ -201,6 +204,15 @@ void TMForm::fillFrameGrid()
             duration = QString::number(g->Frames[std::size_t(c)].Duration);
         FrameGrid->setItem(1, c, new QTableWidgetItem(duration));
     }
+}
+
+void TMForm::forgetCurrentCell()
+{
+    {
+        const QSignalBlocker block(EditGrid->selectionModel());
+        EditGrid->selectionModel()->clear();
+    }
+    Document.SelectionEmpty = 1;
 }
 
 void TMForm::setGridColumns(int columns)

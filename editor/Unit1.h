@@ -250,6 +250,8 @@ private:
     void fillFrameGrid();
     // Sets the column count of EditGrid and FrameGrid.
     void setGridColumns(int columns);
+    // Leaves EditGrid without a current cell and the colour controls without an entry.
+    void forgetCurrentCell();
     // Forgets a selected cell that no longer exists.
     void dropStaleSelection();
     // Shows a text given as bytes in the ANSI code page.
@@ -263,6 +265,8 @@ private:
     // The colour of the current element in the column before, when there is one.
     bool previousColour(std::uint8_t &red, std::uint8_t &green, std::uint8_t &blue) const;
     void updatePrevColourButton();
+    // Puts a colour on the three track bars and runs their change handlers.
+    void setTrackBarColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
     void applyLanguageTexts(const settings::LanguageTexts &texts);
     settings::SettingsStore &settingsStore();
     // Enables adding and copying while the document has room for another glowshow.
