@@ -49,18 +49,29 @@ void TMForm::AMFormCreate()
 
     if (mEnvironment.arguments.isEmpty())
         return;
-    const QString fileName = mEnvironment.arguments.constFirst();
+    // The trailer controls keep their state here; only Open fills them.
+    readDocument(mEnvironment.arguments.constFirst());
+    showReadDocument();
+    PageControl1->setCurrentIndex(1);
+}
+
+void TMForm::readDocument(const QString &fileName)
+{
+    // The name is taken only once the file has been read, so a later Save can never
+    // write the old document over a file that was not read.
     if (!ReadGlowFile(Document, fileName))
         throw NotAGlowFileError(fileName);
     Document.GlowFile.FileName = fileName.toStdString();
+}
 
+void TMForm::showReadDocument()
+{
     execute(AUpdateListAction);
     selectListRow(ListBox1, 0);
     execute(AUpdateGlowshowAction);
     execute(ASaveActivAction);
     updateAddCommands();
     EditGrid->viewport()->update();
-    PageControl1->setCurrentIndex(1);
 }
 
 void TMForm::ASaveActiv()
@@ -77,19 +88,9 @@ void TMForm::AOpenFile()
     const QString fileName = mEnvironment.dialogs->openFileName(this);
     if (fileName.isEmpty())
         return;
-    // The name is taken only once the file has been read, so a later Save can never
-    // write the old document over a file that was not read.
-    if (!ReadGlowFile(Document, fileName))
-        throw NotAGlowFileError(fileName);
-    Document.GlowFile.FileName = fileName.toStdString();
-
+    readDocument(fileName);
     showTrailerTexts();
-    execute(AUpdateListAction);
-    selectListRow(ListBox1, 0);
-    execute(AUpdateGlowshowAction);
-    execute(ASaveActivAction);
-    updateAddCommands();
-    EditGrid->viewport()->update();
+    showReadDocument();
 }
 
 void TMForm::ANewFile()

@@ -256,6 +256,10 @@ private:
     void dropStaleSelection();
     // Shows a text given as bytes in the ANSI code page.
     void showTrailerTexts();
+    // Reads a file into the document and takes its name; refuses a file that is not ours.
+    void readDocument(const QString &fileName);
+    // Lists a document just read, selects its first glowshow and makes the editor usable.
+    void showReadDocument();
     // Toggles one cell on or off without moving the current cell.
     void toggleCell(int column, int row);
     // Redraws the grid's current cell and selects it again, so the page matches the document.
