@@ -88,10 +88,10 @@ void EditorFixture::pollModal()
     answer(modal);
 }
 
-editor::TMForm &EditorFixture::start(const QStringList &arguments)
+editor::TMForm &EditorFixture::start(const QStringList &arguments, const QString &programDir)
 {
     editor::EditorEnvironment environment;
-    environment.programDir = QStringLiteral(GLOW_DATA_DIR "/");
+    environment.programDir = programDir.isEmpty() ? QStringLiteral(GLOW_DATA_DIR "/") : programDir;
     environment.arguments = arguments;
     environment.dialogs = &dialogs;
     environment.settingsFile = settingsFile;

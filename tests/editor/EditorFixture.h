@@ -49,8 +49,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates MForm, SForm and AForm with the shipped data folder and runs the start-up.
-    editor::TMForm &start(const QStringList &arguments = {});
+    // Creates MForm, SForm and AForm and runs the start-up, on `programDir` (default: the
+    // shipped data folder).
+    editor::TMForm &start(const QStringList &arguments = {}, const QString &programDir = {});
     // start(), then opens `doc` (written to `name` in the temporary folder) through Open.
     editor::TMForm &startWith(const model::TDocument &doc, const QString &name = QStringLiteral("show.pat"));
 

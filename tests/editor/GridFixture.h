@@ -64,18 +64,7 @@ protected:
         testing_support::writeAll(programDir + QStringLiteral("Profiles/") + name, text);
     }
 
-    editor::TMForm &startHere()
-    {
-        editor::EditorEnvironment environment;
-        environment.programDir = programDir;
-        environment.dialogs = &dialogs;
-        environment.settingsFile = settingsFile;
-        { editor::EditorForms previous = std::move(forms); }
-        forms = editor::createForms(std::move(environment));
-        forms.MForm->show();
-        processEvents();
-        return *forms.MForm;
-    }
+    editor::TMForm &startHere() { return start({}, programDir); }
 
     editor::TMForm &openHere(const model::TDocument &doc)
     {
