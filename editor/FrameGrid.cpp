@@ -56,7 +56,7 @@ void TMForm::redrawCell(int column, int row)
 
 void TMForm::EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row)
 {
-    const QBrush empty = emptyCellBrush();
+    static const QBrush empty = emptyCellBrush();
     if (!DocumentLoaded)
         return;
     const model::TGlowshow *g = Document.current();

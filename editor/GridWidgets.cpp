@@ -1,9 +1,14 @@
 #include "GridWidgets.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace editor {
 
@@ -28,11 +33,6 @@ void EditGridModel::setColumns(int columns)
     }
 }
 
-void CellPaintDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
-    mPaint(painter, option.rect, index.column(), index.row());
-}
-
 EditGridView::EditGridView(QWidget *parent) : QTableView(parent), mModel(new EditGridModel(this))
 {
     setModel(mModel);
@@ -52,6 +52,8 @@ EditGridView::EditGridView(QWidget *parent) : QTableView(parent), mModel(new Edi
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(true);
     setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
 }
 
 QPoint EditGridView::cellAt(const QPoint &pos) const
@@ -92,6 +94,48 @@ void EditGridView::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QTableView::mouseReleaseEvent(event);
+}
+
+void EditGridView::paintEvent(QPaintEvent *event)
+{
+    const QRect dirty = event->rect();
+    QPainter painter(viewport());
+    painter.setClipRect(dirty);
+    const int columns = mPaintCell ? mModel->columnCount() : 0;
+    const int bottom = rowViewportPosition(ElementRows - 1) + rowHeight(ElementRows - 1);
+    int right = 0;
+    if (columns > 0) {
+        const int first = std::max(columnAt(dirty.left()), 0);
+        int last = columnAt(dirty.right());
+        if (last < 0)
+            last = columns - 1;
+        right = columnViewportPosition(columns - 1) + columnWidth(columns - 1);
+        const int left = columnViewportPosition(first);
+        const int end = columnViewportPosition(last) + columnWidth(last);
+
+        // The right and bottom pixel of every cell is grid line, as the table view draws it.
+        // Lines and cells are small fills: one fill of the whole area would be split across
+        // threads and cost more than all the cells.
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        const QColor lines = QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+        for (int row = 0; row < ElementRows; ++row) {
+            const int y = rowViewportPosition(row);
+            const int height = rowHeight(row) - 1;
+            painter.fillRect(QRect(left, y + height, end - left, 1), lines);
+        }
+        for (int column = first; column <= last; ++column) {
+            const int x = columnViewportPosition(column);
+            const int width = columnWidth(column) - 1;
+            painter.fillRect(QRect(x + width, 0, 1, bottom), lines);
+            for (int row = 0; row < ElementRows; ++row)
+                mPaintCell(&painter, QRect(x, rowViewportPosition(row), width, rowHeight(row) - 1), column, row);
+        }
+    }
+    // The viewport does not fill its background (it is opaque), so what the cells leave.
+    const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
+    painter.fillRect(QRect(QPoint(right, dirty.top()), dirty.bottomRight()).intersected(dirty), background);
+    painter.fillRect(QRect(QPoint(dirty.left(), bottom), dirty.bottomRight()).intersected(dirty), background);
 }
 
 QWidget *FrameGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const

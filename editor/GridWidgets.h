@@ -26,24 +26,17 @@ private:
     int mColumns = 0;
 };
 
-// Paints each cell through a callback: (painter, cell rectangle, column, row).
-class CellPaintDelegate : public QStyledItemDelegate {
-    Q_OBJECT
-public:
-    using PaintCell = std::function<void(QPainter *, const QRect &, int, int)>;
-    CellPaintDelegate(PaintCell paint, QObject *parent) : QStyledItemDelegate(parent), mPaint(std::move(paint)) {}
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-
-private:
-    PaintCell mPaint;
-};
-
 // The owner-drawn grid: reports right-button presses and moves to the window, and keeps
-// the right button from moving the current cell.
+// the right button from moving the current cell. It paints its cells and grid lines itself in
+// one pass; the item view machinery per cell costs ten times the painting.
 class EditGridView : public QTableView {
     Q_OBJECT
 public:
+    // Paints one cell: (painter, cell rectangle inside the grid lines, column, row).
+    using PaintCell = std::function<void(QPainter *, const QRect &, int, int)>;
+
     explicit EditGridView(QWidget *parent = nullptr);
+    void setCellPainter(PaintCell paint) { mPaintCell = std::move(paint); }
     // The cell under a viewport position; column -1 (and row -1) where there is none.
     QPoint cellAt(const QPoint &pos) const;
     void setColumns(int columns);
@@ -57,9 +50,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     EditGridModel *mModel;
+    PaintCell mPaintCell;
 };
 
 // FrameGrid's editor: reports every change of the typed text, and lets the handler

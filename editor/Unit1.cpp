@@ -507,8 +507,7 @@ void TMForm::createGrids(QWidget *page)
     for (int r = 0; r < ElementRows; ++r)
         SlotGrid->setItem(r, 0, new QTableWidgetItem);
 
-    EditGrid->setItemDelegate(new CellPaintDelegate(
-        [this](QPainter *p, const QRect &rect, int c, int r) { EditGridDrawCell(p, rect, c, r); }, EditGrid));
+    EditGrid->setCellPainter([this](QPainter *p, const QRect &rect, int c, int r) { EditGridDrawCell(p, rect, c, r); });
     EditGrid->setFixedHeight(ElementRows * GridRowHeight + 2 + EditGrid->horizontalScrollBar()->sizeHint().height());
 
     grids->addLayout(captions, 0, 0);

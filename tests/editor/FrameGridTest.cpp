@@ -112,6 +112,37 @@ TEST_F(FrameGridTest, CellsArePaintedInTheEntrysScreenColour)
         EXPECT_EQ(cellColour(c.column, c.row), c.expected) << "cell " << c.column << "," << c.row;
 }
 
+TEST_F(FrameGridTest, GridLinesSeparateCellsAndScrolledColumnsShowTheirOwnFrames)
+{
+    // Every frame a different red, so a column painted from the wrong frame shows.
+    std::vector<model::TFrame> frames;
+    for (int i = 0; i < 60; ++i)
+        frames.push_back(frame(10, {entry(1, std::uint8_t(i % 16), 0, 0)}));
+    openHere(documentOf({normalGlowshow(1, frames)}));
+    editor::EditGridView *grid = form().EditGrid;
+    const QImage before = grid->viewport()->grab().toImage();
+    const QRect first = grid->visualRect(cell(0, 0));
+    const QColor line = before.pixelColor(first.right() + 1, first.center().y());
+    EXPECT_NE(line, before.pixelColor(first.center())) << "no line between columns 0 and 1";
+    EXPECT_EQ(before.pixelColor(first.center().x(), first.bottom() + 1), line) << "no line between rows 0 and 1";
+    EXPECT_TRUE(cellShowsPattern(0, 1));
+
+    grid->horizontalScrollBar()->setValue(20);
+    processEvents();
+    const int left = grid->columnAt(1);
+    ASSERT_GT(left, 10);
+    for (int column : {left, left + 3}) {
+        const int red = (column % 16) * 17;
+        EXPECT_EQ(cellColour(column, 0), QColor(red, 0, 0)) << "column " << column;
+    }
+
+    // An edited entry shows in its own cell and nowhere else.
+    form().Document.Glowshows[0].Frames[std::size_t(left)].Entries[0].Green = 15;
+    form().redrawCell(left, 0);
+    EXPECT_EQ(cellColour(left, 0), QColor((left % 16) * 17, 255, 0));
+    EXPECT_EQ(cellColour(left + 1, 0), QColor(((left + 1) % 16) * 17, 0, 0));
+}
+
 TEST_F(FrameGridTest, OnOffElementShowsProfileColourWhenBlueBitZeroIsSet)
 {
     openHere(mixedColours());
