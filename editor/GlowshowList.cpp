@@ -194,15 +194,24 @@ void TMForm::fillFrameGrid()
 {
     const model::TGlowshow *g = Document.current();
     const QSignalBlocker block(FrameGrid);
+    // Items are kept and only changed texts renewed: new items for all 510 cells on every
+    // change of glowshow were most of the cost of a list rebuild.
     for (int c = 0; c < FrameGrid->columnCount(); ++c) {
-        auto *number = new QTableWidgetItem(QString::number(c + 1));
-        number->setFlags(Qt::ItemIsEnabled);
-        number->setTextAlignment(Qt::AlignCenter);
-        FrameGrid->setItem(0, c, number);
+        if (!FrameGrid->item(0, c)) {
+            auto *number = new QTableWidgetItem(QString::number(c + 1));
+            number->setFlags(Qt::ItemIsEnabled);
+            number->setTextAlignment(Qt::AlignCenter);
+            FrameGrid->setItem(0, c, number);
+        }
         QString duration;
         if (g && g->Kind == model::KindNormal && c < int(g->Frames.size()))
             duration = QString::number(g->Frames[std::size_t(c)].Duration);
-        FrameGrid->setItem(1, c, new QTableWidgetItem(duration));
+        if (QTableWidgetItem *item = FrameGrid->item(1, c)) {
+            if (item->text() != duration)
+                item->setText(duration);
+        } else {
+            FrameGrid->setItem(1, c, new QTableWidgetItem(duration));
+        }
     }
 }
 

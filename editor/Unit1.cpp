@@ -260,6 +260,8 @@ void TMForm::createEditPage()
     auto *upper = new QHBoxLayout;
     ListBox1 = named(new QListWidget, "ListBox1");
     ListBox1->setFixedWidth(200);
+    // One-line labels: selecting a row then measures one item, not all 255.
+    ListBox1->setUniformItemSizes(true);
     Button11 = button("Button11");
     Button12 = button("Button12");
     linkToAction(Button11, AGlowMoveUpAction);
@@ -526,6 +528,7 @@ void TMForm::createPreviewPage()
 
     auto *left = new QVBoxLayout;
     ListBox2 = named(new QListWidget, "ListBox2");
+    ListBox2->setUniformItemSizes(true);
     Button15 = named(new QPushButton(QStringLiteral("PLAY!!!!!")), "Button15");
     Button15->setEnabled(false);
     CheckBox4 = named(new QCheckBox, "CheckBox4");

@@ -215,6 +215,31 @@ TEST_F(GlowshowListTest, FrameCountDropsTrailingFramesAndAddsEmptyOnes)
     EXPECT_EQ(f.EditGrid->model()->columnCount(), 5);
 }
 
+TEST_F(GlowshowListTest, FrameNumbersAndDurationsFollowTheSelectedGlowshow)
+{
+    startWith(documentOf({normalGlowshow(1, {frame(100, {}), frame(200, {}), frame(300, {})}),
+                          normalGlowshow(2, {frame(7, {}), frame(200, {})}),
+                          rhythmGlowshow(3, 4, {channel(1, 10, 5, {{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}})})}));
+    QTableWidget *grid = form().FrameGrid;
+    const auto row = [grid](int r) {
+        QStringList texts;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            texts << (grid->item(r, c) ? grid->item(r, c)->text() : QStringLiteral("<none>"));
+        return texts;
+    };
+    EXPECT_EQ(row(1), (QStringList{"100", "200", "300"}));
+    clickLine(1);
+    EXPECT_EQ(row(0), (QStringList{"1", "2"}));
+    EXPECT_EQ(row(1), (QStringList{"7", "200"}));
+    clickLine(2);
+    EXPECT_EQ(row(0), (QStringList{"1", "2", "3", "4"}));
+    EXPECT_EQ(row(1), (QStringList{"", "", "", ""})) << "steps have no duration";
+    clickLine(0);
+    EXPECT_EQ(row(0), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(row(1), (QStringList{"100", "200", "300"}));
+    EXPECT_EQ(grid->item(0, 0)->flags() & Qt::ItemIsEditable, Qt::NoItemFlags) << "frame numbers stay read-only";
+}
+
 TEST_F(GlowshowListTest, RhythmStepCountResizesEveryChannel)
 {
     startWith(documentOf({rhythmGlowshow(1, 2, {channel(1, 10, 5, {{1, 2, 3, 4}, {5, 6, 7, 8}}),
