@@ -75,6 +75,10 @@ QSlider *colourTrackBar(const char *name)
     t->setRange(0, 15);
     t->setTickInterval(2);
     t->setTickPosition(QSlider::TicksRight);
+    // Position 0, the value 15, is at the top, and the up keys move towards it, as on
+    // TrackBar4; a vertical slider of its own puts its minimum at the bottom.
+    t->setInvertedAppearance(true);
+    t->setInvertedControls(true);
     t->setFocusPolicy(Qt::ClickFocus);
     t->setValue(15);
     return t;
