@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InlineVector.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,10 +24,13 @@ struct TFrameEntry {
     bool operator==(const TFrameEntry &) const = default;
 };
 
+// A frame shows at most one entry per element, and there are six elements.
+using FrameEntries = InlineVector<TFrameEntry, 6>;
+
 struct TFrame {
     std::uint16_t Duration = 0;
     std::uint8_t EntryCount = 0;
-    std::vector<TFrameEntry> Entries;
+    FrameEntries Entries;
     bool operator==(const TFrame &) const = default;
 };
 

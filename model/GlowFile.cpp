@@ -27,11 +27,16 @@ public:
         const std::uint8_t high = byte();
         return std::uint16_t(high * 256 + byte());
     }
-    void skip(std::size_t n)
+    // The next n bytes, checked once: the frames are read a block at a time.
+    const std::uint8_t *take(std::size_t n)
     {
-        for (std::size_t i = 0; i < n; ++i)
-            byte();
+        if (n > mSize - mPos)
+            throw IoError(IoError::ReadBeyondEnd);
+        const std::uint8_t *at = mData + mPos;
+        mPos += n;
+        return at;
     }
+    void skip(std::size_t n) { take(n); }
     bool atEnd() const { return mPos >= mSize; }
 
 private:
@@ -48,6 +53,13 @@ public:
     {
         byte(HighByte(w));
         byte(LowByte(w));
+    }
+    // Room for the next n bytes, to be filled by the caller: a frame is written as one block.
+    std::uint8_t *block(std::size_t n)
+    {
+        const std::size_t at = mOut.size();
+        mOut.resize(at + n);
+        return mOut.data() + at;
     }
     std::size_t written() const { return mOut.size(); }
 
@@ -108,17 +120,18 @@ void readNormalBody(Reader &in, TGlowshow &g)
     std::uint16_t counted = 0; // a 16-bit count, compared as the device's readers do
     g.Frames.resize(g.FrameCount);
     for (TFrame &f : g.Frames) {
-        f.Duration = in.word();
-        f.EntryCount = in.byte();
-        counted = std::uint16_t(counted + 3);
+        const std::uint8_t *head = in.take(3);
+        f.Duration = std::uint16_t(head[0] * 256 + head[1]);
+        f.EntryCount = head[2];
+        const std::uint8_t *p = in.take(3 * std::size_t(f.EntryCount));
+        counted = std::uint16_t(counted + 3 + 3 * f.EntryCount);
         f.Entries.resize(f.EntryCount);
         for (TFrameEntry &e : f.Entries) {
-            e.Element = in.byte();
-            e.Red = in.byte();
-            const std::uint8_t gb = in.byte();
-            e.Green = HighNibble(gb);
-            e.Blue = LowNibble(gb);
-            counted = std::uint16_t(counted + 3);
+            e.Element = p[0];
+            e.Red = p[1];
+            e.Green = HighNibble(p[2]);
+            e.Blue = LowNibble(p[2]);
+            p += 3;
         }
     }
     // A body of nearly 64 KiB wraps the 16-bit size past the frame bytes: the size the
@@ -131,6 +144,20 @@ void readNormalBody(Reader &in, TGlowshow &g)
     } else {
         g.Repeating = 0;
     }
+}
+
+// About the size of the file image, so it is allocated once; a wrong guess costs only speed.
+std::size_t imageSizeHint(const TDocument &doc)
+{
+    std::size_t size = 5 + 2 * 256;
+    for (const TGlowshow &g : doc.Glowshows) {
+        size += 7 + 3;
+        for (const TFrame &f : g.Frames)
+            size += 3 + 3 * std::size_t(f.EntryCount);
+        for (const TClubFrame &c : g.Channels)
+            size += 6 + 3 * std::size_t(c.StepCount);
+    }
+    return size;
 }
 
 struct FileCloser {
@@ -182,6 +209,7 @@ bool DecodeGlowFile(TDocument &doc, const std::uint8_t *data, std::size_t size)
 std::vector<std::uint8_t> EncodeGlowFile(TDocument &doc)
 {
     std::vector<std::uint8_t> bytes;
+    bytes.reserve(imageSizeHint(doc));
     Writer out(bytes);
     const std::uint8_t count = std::uint8_t(std::min<std::size_t>(doc.Glowshows.size(), MaxCount));
     doc.GlowFile.GlowshowCount = count;
@@ -217,13 +245,15 @@ std::vector<std::uint8_t> EncodeGlowFile(TDocument &doc)
             for (std::size_t f = 0; f < g.FrameCount; ++f) {
                 const TFrame empty;
                 const TFrame &fr = f < g.Frames.size() ? g.Frames[f] : empty;
-                out.word(fr.Duration);
-                out.byte(fr.EntryCount);
+                std::uint8_t *p = out.block(3 + 3 * std::size_t(fr.EntryCount));
+                *p++ = HighByte(fr.Duration);
+                *p++ = LowByte(fr.Duration);
+                *p++ = fr.EntryCount;
                 for (std::size_t e = 0; e < fr.EntryCount; ++e) {
                     const TFrameEntry entry = e < fr.Entries.size() ? fr.Entries[e] : TFrameEntry{};
-                    out.byte(entry.Element);
-                    out.byte(entry.Red);
-                    out.byte(std::uint8_t(entry.Green * 16 + entry.Blue));
+                    *p++ = entry.Element;
+                    *p++ = entry.Red;
+                    *p++ = std::uint8_t(entry.Green * 16 + entry.Blue);
                 }
             }
             if (g.Repeating == 1) {
@@ -263,26 +293,29 @@ std::vector<std::uint8_t> readFileBytes(const std::string &path)
         }
         throw IoError::fromErrno(err ? err : EIO);
     }
-    std::vector<std::uint8_t> bytes;
-    // Growing chunk by chunk held up to twice the file while reading it; the size is trusted
-    // only once a full chunk was read (a folder opens too, and seeks to a huge "end").
+    // Read straight into a buffer sized once from the file's length. The length is only a
+    // hint: a folder opens too and seeks to a huge "end", and a file may grow meanwhile, so
+    // the buffer still grows while reads fill it.
     long expected = 0;
     if (std::fseek(file.get(), 0, SEEK_END) == 0) {
         expected = std::ftell(file.get());
         std::rewind(file.get());
     }
-    std::uint8_t chunk[65536];
+    constexpr long MostTrusted = long(1) << 30;
+    // One byte more than the length, so the read that fills the file also sees its end.
+    std::vector<std::uint8_t> bytes(expected > 0 && expected < MostTrusted ? std::size_t(expected) + 1 : 65536);
+    std::size_t filled = 0;
     for (;;) {
-        const std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get());
-        if (bytes.empty() && n == sizeof chunk && expected > long(n))
-            bytes.reserve(std::size_t(expected));
-        bytes.insert(bytes.end(), chunk, chunk + n);
-        if (n < sizeof chunk) {
+        const std::size_t room = bytes.size() - filled;
+        filled += std::fread(bytes.data() + filled, 1, room, file.get());
+        if (filled < bytes.size()) {
             if (std::ferror(file.get()))
                 throw IoError::fromErrno(errno ? errno : EIO);
             break;
         }
+        bytes.resize(bytes.size() * 2);
     }
+    bytes.resize(filled);
     return bytes;
 }
 

@@ -181,7 +181,7 @@ model::TFrame frame(std::uint16_t duration, std::vector<model::TFrameEntry> entr
     model::TFrame f;
     f.Duration = duration;
     f.EntryCount = std::uint8_t(entries.size());
-    f.Entries = std::move(entries);
+    f.Entries.assign(entries.begin(), entries.end());
     return f;
 }
 

@@ -84,7 +84,7 @@ TEST_F(FileCommandsTest, WorkedExampleTwoReadsIntoTheDescribedDocument)
     EXPECT_EQ(g.RepeatDuration, 3000);
     ASSERT_EQ(g.Frames.size(), 1u);
     EXPECT_EQ(g.Frames[0].Duration, 500);
-    EXPECT_EQ(g.Frames[0].Entries, (std::vector{entry(1, 15, 8, 0)}));
+    EXPECT_EQ(g.Frames[0].Entries, (model::FrameEntries{entry(1, 15, 8, 0)}));
     EXPECT_EQ(d.HasTrailer, 1);
     EXPECT_EQ(d.TrailerText1, "Hi");
     EXPECT_TRUE(form().CheckBox3->isChecked());

@@ -15,7 +15,7 @@ TFrame frameOf(std::vector<TFrameEntry> entries)
 {
     TFrame f;
     f.EntryCount = std::uint8_t(entries.size());
-    f.Entries = std::move(entries);
+    f.Entries.assign(entries.begin(), entries.end());
     return f;
 }
 

@@ -36,7 +36,7 @@ TFrame frame(std::uint16_t duration, std::vector<TFrameEntry> entries)
     TFrame f;
     f.Duration = duration;
     f.EntryCount = std::uint8_t(entries.size());
-    f.Entries = std::move(entries);
+    f.Entries.assign(entries.begin(), entries.end());
     return f;
 }
 
