@@ -68,7 +68,13 @@ std::optional<QString> SettingsStore::readText(const QString &group, const QStri
 
 void SettingsStore::writeText(const QString &group, const QString &name, const QString &value)
 {
-    mSettings->setValue(keyOf(group, name), value);
+    const QString key = keyOf(group, name);
+    // The start-up stores all three choices; rewriting an unchanged file three times on
+    // every start only costs time. A store that failed keeps reporting it.
+    const QVariant stored = mSettings->value(key);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value && mSettings->status() == QSettings::NoError)
+        return;
+    mSettings->setValue(key, value);
     mSettings->sync();
     // A status sticks once set, so a store that failed once keeps failing: better than
     // reporting a later write as stored when it may not be.

@@ -140,6 +140,25 @@ TEST_F(SettingsFile, BadValueFailsOnlyItsOwnRead)
     EXPECT_THROW(settings::readStoredHideUnusedSlots(store), SettingsError);
 }
 
+TEST_F(SettingsFile, StoringTheValuesAlreadyHeldLeavesTheFileAlone)
+{
+    {
+        SettingsStore store(path());
+        settings::saveOptions(store, "English", "Motorola (All Models)", true);
+    }
+    // A note the program never writes: any rewrite of the file drops it.
+    const QByteArray noted = testing_support::readAll(path()) + "; kept unless rewritten\n";
+    testing_support::writeAll(path(), noted);
+
+    SettingsStore store(path());
+    settings::saveOptions(store, "English", "Motorola (All Models)", true);
+    EXPECT_EQ(testing_support::readAll(path()), noted);
+
+    settings::saveOptions(store, "Russian", "Motorola (All Models)", true);
+    EXPECT_EQ(SettingsStore(path()).readText("Profile settings", "Language"), QString("Russian"));
+    EXPECT_FALSE(testing_support::readAll(path()).contains("kept unless rewritten")) << "a change is written";
+}
+
 TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsReported)
 {
     // A plain file where the settings folder should be: the store can never be created.
