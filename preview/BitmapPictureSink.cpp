@@ -46,8 +46,10 @@ bool uncompressedRowsComplete(const QByteArray &b)
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
     if (!uncompressed)
         return true;
+    // Header sizes reach 2^31 rows of 2^44 bytes: compare by division, the product overflows.
     const std::int64_t stride = (std::abs(width) * bits + 31) / 32 * 4;
-    return std::int64_t(offset) + stride * std::abs(height) <= b.size();
+    const std::int64_t pixelBytes = b.size() - std::int64_t(offset);
+    return pixelBytes >= 0 && (stride == 0 || std::abs(height) <= pixelBytes / stride);
 }
 
 } // namespace

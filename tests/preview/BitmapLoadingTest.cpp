@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <cstdint>
+#include <utility>
+
 using preview::BitmapPictureSink;
 using preview::loadWindowsBitmap;
 using preview::QtDrawingSurface;
@@ -130,6 +133,25 @@ TEST_F(BitmapLoading, FilesThatAreNoBitmapAreInvalid)
         } catch (const profiles::InvalidBitmapError &e) {
             EXPECT_STREQ(e.what(), "Bitmap image is not valid");
         }
+    }
+}
+
+TEST_F(BitmapLoading, HeaderSizesNoFileCanHoldAreInvalid)
+{
+    // 2^31 rows of 2^44 bytes: the byte count of the rows does not fit in 64 bits, which the
+    // sanitizer build reports as an overflow when it is multiplied out.
+    const QByteArray extreme = bitmapFile(INT32_MIN, INT32_MIN, 0xFFFF, 0, {}, QByteArray(16, '\0'));
+    // The header the fuzzer found: 14.6 million rows of 8.6 TB.
+    const QByteArray found = testing_support::fromHex(
+        "42 4D 48 00 00 00 00 13 0B 00 54 00 39 57 67 01 00 70 60 00 00 3F 1D FF 20 FF 00 00 00 FF 00 00 00 00 01");
+    // Bit fields as well: only run-length bitmaps are exempt from the size check.
+    const QByteArray bitfields = bitmapFile(INT32_MAX, INT32_MAX, 0xFFFF, 3, {}, QByteArray(16, '\0'));
+    const std::pair<const char *, QByteArray> cases[] = {
+        {"extreme.bmp", extreme}, {"found.bmp", found}, {"bitfields.bmp", bitfields}};
+    for (const auto &[name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        testing_support::writeAll(path(name), bytes);
+        EXPECT_THROW(loadWindowsBitmap(path(name)), profiles::InvalidBitmapError);
     }
 }
 
