@@ -28,6 +28,6 @@ if [ $sanitize -eq 1 ]; then
   ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 600
   if [ -x tests/fuzz/run-fuzzers.sh ]; then
-    tests/fuzz/run-fuzzers.sh "${GLOW_FUZZ_SECONDS:-60}"
+    tests/fuzz/run-fuzzers.sh "${GLOW_FUZZ_SECONDS:-40}"
   fi
 fi
