@@ -56,7 +56,8 @@ protected:
         option.pageStep = slider->pageStep();
         option.tickPosition = slider->tickPosition();
         option.tickInterval = slider->tickInterval();
-        option.upsideDown = slider->orientation() == Qt::Vertical ? !slider->invertedAppearance() : slider->invertedAppearance();
+        option.upsideDown =
+            slider->orientation() == Qt::Vertical ? !slider->invertedAppearance() : slider->invertedAppearance();
         return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
     }
 
@@ -96,7 +97,8 @@ protected:
 
 model::TFrameEntry &entryOf(model::TFrame &f, std::uint8_t element)
 {
-    auto it = std::find_if(f.Entries.begin(), f.Entries.end(), [element](const model::TFrameEntry &e) { return e.Element == element; });
+    auto it = std::find_if(f.Entries.begin(), f.Entries.end(),
+                           [element](const model::TFrameEntry &e) { return e.Element == element; });
     if (it == f.Entries.end())
         throw std::runtime_error("no entry for element " + std::to_string(element));
     return *it;
@@ -114,7 +116,8 @@ const model::TFrameEntry *findEntry(const model::TFrame &f, std::uint8_t element
 model::TDocument editedSample(const QByteArray &sample)
 {
     model::TDocument doc;
-    if (!model::DecodeGlowFile(doc, reinterpret_cast<const std::uint8_t *>(sample.constData()), std::size_t(sample.size())))
+    if (!model::DecodeGlowFile(doc, reinterpret_cast<const std::uint8_t *>(sample.constData()),
+                               std::size_t(sample.size())))
         throw std::runtime_error("the sample is not a glowshow file");
     model::TGlowshow &g = doc.Glowshows.at(MusicPlayer);
     // A fifth frame, empty, 450 ms long.
@@ -141,15 +144,20 @@ model::TDocument editedSample(const QByteArray &sample)
 QRgb blend(QRgb colour, QRgb under, int alpha)
 {
     auto channel = [alpha](int c, int u) { return (c * alpha + u * (255 - alpha) + 127) / 255; };
-    return qRgb(channel(qRed(colour), qRed(under)), channel(qGreen(colour), qGreen(under)), channel(qBlue(colour), qBlue(under)));
+    return qRgb(channel(qRed(colour), qRed(under)), channel(qGreen(colour), qGreen(under)),
+                channel(qBlue(colour), qBlue(under)));
 }
 
 bool near(QRgb a, QRgb b)
 {
-    return std::abs(qRed(a) - qRed(b)) <= 1 && std::abs(qGreen(a) - qGreen(b)) <= 1 && std::abs(qBlue(a) - qBlue(b)) <= 1;
+    return std::abs(qRed(a) - qRed(b)) <= 1 && std::abs(qGreen(a) - qGreen(b)) <= 1 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 1;
 }
 
-QString rgbText(QRgb c) { return QStringLiteral("(%1, %2, %3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)); }
+QString rgbText(QRgb c)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
 
 // What the preview must show of the Lumen X1 skin (data/Profiles/Motorola Lumen X1.skin):
 // the device picture with magenta left out over the background, full-colour elements as
@@ -160,7 +168,8 @@ public:
         : mDevice(QImage(ProfilesDir + QStringLiteral("Images/LumenX1.bmp")).convertToFormat(QImage::Format_RGB32))
     {
         for (int n : {5, 6})
-            mElement[n] = QImage(ProfilesDir + QStringLiteral("Images/LumenX1_0%1.bmp").arg(n)).convertToFormat(QImage::Format_RGB32);
+            mElement[n] = QImage(ProfilesDir + QStringLiteral("Images/LumenX1_0%1.bmp").arg(n))
+                              .convertToFormat(QImage::Format_RGB32);
     }
 
     bool loaded() const { return !mDevice.isNull() && !mElement[5].isNull() && !mElement[6].isNull(); }
@@ -179,9 +188,12 @@ public:
     static Rectangle rectangleOf(int element)
     {
         switch (element) {
-        case 1: return {{128, 352}, 140}; // 60,300 - 197,404
-        case 3: return {{37, 200}, 230};  // 34,94 - 41,326
-        case 4: return {{219, 200}, 230}; // 216,94 - 223,326
+        case 1:
+            return {{128, 352}, 140}; // 60,300 - 197,404
+        case 3:
+            return {{37, 200}, 230}; // 34,94 - 41,326
+        case 4:
+            return {{219, 200}, 230}; // 216,94 - 223,326
         }
         throw std::logic_error("not a full-colour element of the session");
     }
@@ -291,7 +303,8 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
 
     // The edited glowshow played to its end.
     clickTab(f.PageControl1, f.Tab3);
-    const int previewLine = f.ListBox2->row(f.ListBox2->findItems(QStringLiteral("(80) Music player"), Qt::MatchExactly).value(0));
+    const int previewLine =
+        f.ListBox2->row(f.ListBox2->findItems(QStringLiteral("(80) Music player"), Qt::MatchExactly).value(0));
     ASSERT_GE(previewLine, 0);
     clickLine(f.ListBox2, previewLine);
     ASSERT_TRUE(f.Button15->isEnabled());
@@ -303,8 +316,9 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
     };
     std::vector<Shown> shown;
     preview::QtDrawingSurface &surface = f.previewSurface();
-    QObject::connect(&surface, &preview::QtDrawingSurface::flipped, &surface,
-                     [&] { shown.push_back({surface.frontBuffer().copy(), f.Timer1->interval()}); });
+    QObject::connect(&surface, &preview::QtDrawingSurface::flipped, &surface, [&] {
+        shown.push_back({surface.frontBuffer().copy(), f.Timer1->interval()});
+    });
     QTest::mouseClick(f.Button15, Qt::LeftButton);
     processEvents();
     EXPECT_TRUE(f.DXDraw->isVisible());
@@ -340,8 +354,8 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
         for (int element : {1, 3, 4}) {
             const auto [point, opacity] = LumenX1Picture::rectangleOf(element);
             const model::TFrameEntry *e = findEntry(frame, std::uint8_t(element));
-            const QRgb want = e ? blend(qRgb(e->Red * 17, e->Green * 17, e->Blue * 17), skin.bare(point), opacity)
-                                : skin.bare(point);
+            const QRgb want =
+                e ? blend(qRgb(e->Red * 17, e->Green * 17, e->Blue * 17), skin.bare(point), opacity) : skin.bare(point);
             EXPECT_TRUE(near(picture.pixel(point), want))
                 << "frame " << i << " element " << element << ": " << rgbText(picture.pixel(point)).toStdString()
                 << " instead of " << rgbText(want).toStdString();
