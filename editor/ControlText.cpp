@@ -1,6 +1,8 @@
 #include "ControlText.h"
 
 #include <QComboBox>
+#include <QLayout>
+#include <QWidget>
 
 namespace editor {
 
@@ -12,6 +14,18 @@ QString captionText(const std::string &utf8)
 std::string captionSource(const QString &caption)
 {
     return caption.toStdString();
+}
+
+void fitFixedSize(QWidget *window, QSize designed)
+{
+    // Unpolished widgets do not know their style's margins yet, and the layouts of pages not
+    // shown yet still hold the sizes of the captions before.
+    window->ensurePolished();
+    for (QWidget *w : window->findChildren<QWidget *>())
+        w->updateGeometry();
+    for (QLayout *l : window->findChildren<QLayout *>())
+        l->invalidate();
+    window->setFixedSize(window->minimumSizeHint().expandedTo(designed));
 }
 
 void addSorted(QComboBox *box, const QString &text)

@@ -4,6 +4,8 @@
 #include <string>
 
 class QComboBox;
+class QSize;
+class QWidget;
 
 namespace editor {
 
@@ -12,6 +14,9 @@ namespace editor {
 QString captionText(const std::string &utf8);
 // The caption back as the file's text.
 std::string captionSource(const QString &caption);
+
+// Fixes a window's size at `designed`, or larger where its captions need more room.
+void fitFixedSize(QWidget *window, QSize designed);
 
 // Adds an item in order without regard to letter case; equal names are all kept.
 void addSorted(QComboBox *box, const QString &text);

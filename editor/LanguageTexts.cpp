@@ -122,7 +122,9 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         SForm->Button1->setText(captionText(texts.d(3)));
         SForm->Button2->setText(captionText(texts.d(4)));
         SForm->Button3->setText(captionText(texts.d(5)));
+        SForm->fitToCaptions();
     }
+    fitToCaptions();
 }
 
 void TMForm::AReadLanguage()

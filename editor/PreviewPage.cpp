@@ -27,6 +27,10 @@ void TMForm::createPreviewSurface(QBoxLayout *page)
     DXDraw = new preview::DXDraw(mSurface.get());
     DXDraw->setObjectName(QStringLiteral("DXDraw"));
     DXDraw->hide();
+    // Its place is kept from the start, so the first press of PLAY moves nothing else.
+    QSizePolicy policy = DXDraw->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    DXDraw->setSizePolicy(policy);
     auto *holder = new QVBoxLayout;
     holder->addWidget(DXDraw);
     holder->addStretch();

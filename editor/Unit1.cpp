@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "ActionLink.h"
+#include "ControlText.h"
 #include "ErrorBox.h"
 #include "FileDialogs.h"
 #include "GridWidgets.h"
@@ -117,9 +118,15 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     createPreviewPage();
     connectHandlers();
 
-    // The client area below the menu is fixed, like the device's own editor window.
-    centralWidget()->setFixedSize(669, 485);
+    // The window cannot be resized, like the device's own editor window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fitToCaptions();
+}
+
+void TMForm::fitToCaptions()
+{
+    // The designed client area below the menu, wider for a language whose captions need it.
+    fitFixedSize(centralWidget(), QSize(669, 485));
 }
 
 TMForm::~TMForm() = default;
@@ -379,9 +386,11 @@ QWidget *TMForm::createSlotOperationsPage()
     grid->addWidget(Button13, 4, 0);
     Label14 = label("Label14", "Copy to");
     ComboBox3 = named(new QComboBox, "ComboBox3");
-    auto *copyTo = new QHBoxLayout;
+    // The caption stands above the list: beside it, the two need more room than the buttons.
+    auto *copyTo = new QVBoxLayout;
+    copyTo->setSpacing(2);
     copyTo->addWidget(Label14);
-    copyTo->addWidget(ComboBox3, 1);
+    copyTo->addWidget(ComboBox3);
     grid->addLayout(copyTo, 5, 0);
 
     GroupBox4 = group("GroupBox4", "Ритм-подсветка");
@@ -434,7 +443,8 @@ QWidget *TMForm::createSelectedFramePage()
     linkToAction(Button2, AMakePrevColAction);
     g6->addWidget(Label3, 0, 3);
     g6->addWidget(Shape1, 1, 3, Qt::AlignTop);
-    g6->addWidget(Button2, 2, 3);
+    // Under the track bars and the preview: its caption is the longest of the page.
+    g6->addWidget(Button2, 3, 0, 1, 4);
     GroupBox6->hide();
 
     GroupBox9 = group("GroupBox9", "Настройка");
@@ -460,8 +470,16 @@ QWidget *TMForm::createSelectedFramePage()
     right->addWidget(Button3);
     right->addStretch();
 
-    row->addWidget(GroupBox6);
-    row->addWidget(GroupBox9);
+    // The two boxes share one place, and keep it while hidden, so selecting another cell
+    // never moves the buttons beside them.
+    auto *boxes = new QGridLayout;
+    for (QGroupBox *box : {GroupBox6, GroupBox9}) {
+        QSizePolicy policy = box->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        box->setSizePolicy(policy);
+        boxes->addWidget(box, 0, 0);
+    }
+    row->addLayout(boxes);
     row->addLayout(right, 1);
     return sheet;
 }
@@ -475,6 +493,7 @@ void TMForm::createGrids(QWidget *page)
     Label5 = label("Label5", "");
     auto *captions = new QVBoxLayout;
     captions->setSpacing(0);
+    captions->setContentsMargins(0, 0, 4, 0); // the captions must not touch FrameGrid
     for (QLabel *l : {Label6, Label5}) {
         l->setFixedHeight(GridRowHeight + 1);
         captions->addWidget(l);
@@ -518,7 +537,8 @@ void TMForm::createGrids(QWidget *page)
 
     grids->addLayout(captions, 0, 0);
     grids->addWidget(FrameGrid, 0, 1);
-    grids->addWidget(SlotGrid, 1, 0, Qt::AlignTop);
+    // Beside its rows of EditGrid even where the captions above make the column wider.
+    grids->addWidget(SlotGrid, 1, 0, Qt::AlignTop | Qt::AlignRight);
     grids->addWidget(EditGrid, 1, 1);
     grids->setColumnStretch(1, 1);
     static_cast<QVBoxLayout *>(page->layout())->addLayout(grids);

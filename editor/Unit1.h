@@ -245,6 +245,8 @@ private:
     void connectHandlers();
     QAction *makeAction(const char *name, bool enabled, void (TMForm::*handler)());
     void FormClose();
+    // Sizes the window for the captions it shows now.
+    void fitToCaptions();
 
     // Fills FrameGrid's two rows for the current glowshow.
     void fillFrameGrid();

@@ -20,6 +20,9 @@ public:
     QPushButton *Button2;
     QPushButton *Button3;
 
+    // Sizes the dialog for the captions it shows now.
+    void fitToCaptions();
+
 protected:
     void reject() override; // the system menu's close counts as Cancel
 };
