@@ -39,12 +39,6 @@ std::filesystem::path scratchRoot()
 
 } // namespace
 
-void finding(const char *target, const char *what)
-{
-    std::fprintf(stderr, "%s fuzzer: %s\n", target, what);
-    std::abort();
-}
-
 SplitInput splitInput(std::string_view bytes)
 {
     SplitInput in;

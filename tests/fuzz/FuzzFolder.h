@@ -2,14 +2,14 @@
 // layout of an input that stands for several files, and the checks on names.
 #pragma once
 
+#include "Finding.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace fuzzing {
-
-[[noreturn]] void finding(const char *target, const char *what);
 
 // An input laid out as "<name>[|<file>]\n<main file>" followed by extra files, each
 // "\n---- <file name>\n<bytes>" (a name ending in "/" makes a folder instead).

@@ -1,4 +1,5 @@
 // The INI reader on arbitrary bytes: every kind of lookup, and the code pages both ways.
+#include "Finding.h"
 #include "profiles/CodePage.h"
 #include "profiles/IniFile.h"
 
@@ -8,16 +9,6 @@
 #include <string_view>
 
 using namespace profiles;
-
-namespace {
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "ini fuzzer: %s\n", what);
-    std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -32,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (std::string_view key : keys) {
             const std::string text = ini.readString(section, key, "default");
             if (text.size() > 4 * 2047)
-                finding("a value longer than the limit");
+                fuzzing::finding("ini", "a value longer than the limit");
             (void)ini.readInteger(section, key, -7);
             std::string raw;
             if (ini.rawValue(section, key, raw) && raw.size() > 2047)
-                finding("a raw value longer than the limit");
+                fuzzing::finding("ini", "a raw value longer than the limit");
         }
 
     std::int32_t value = 0;
@@ -45,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int codePage : {1252, 1251}) {
         setAnsiCodePage(codePage);
         if (encodeAnsi(decodeAnsi(bytes)) != bytes)
-            finding("a byte did not survive the code page");
+            fuzzing::finding("ini", "a byte did not survive the code page");
     }
     return 0;
 }

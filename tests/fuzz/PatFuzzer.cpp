@@ -1,19 +1,10 @@
+#include "Finding.h"
 #include "model/GlowFile.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 using namespace model;
-
-namespace {
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "pat fuzzer: %s\n", what);
-    std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -31,13 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     TDocument again;
     try {
         if (!DecodeGlowFile(again, bytes.data(), bytes.size()))
-            finding("written file lost its magic");
+            fuzzing::finding("pat", "written file lost its magic");
     } catch (const IoError &) {
-        finding("written file does not read back");
+        fuzzing::finding("pat", "written file does not read back");
     }
     if (!(again == doc))
-        finding("document changed by a write and a read");
+        fuzzing::finding("pat", "document changed by a write and a read");
     if (EncodeGlowFile(again) != bytes)
-        finding("second write differs from the first");
+        fuzzing::finding("pat", "second write differs from the first");
     return 0;
 }
