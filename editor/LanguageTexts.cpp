@@ -3,6 +3,7 @@
 
 #include "AboutForm.h"
 #include "ControlText.h"
+#include "EditorTexts.h"
 #include "Unit2.h"
 #include "settings/LanguageFile.h"
 
@@ -116,6 +117,10 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         for (const Apply &apply : targets[std::size_t(n - 1)])
             apply(captionText(texts.s(n)));
 
+    *mTexts = texts;
+    for (const auto &[key, apply] : mCaptions)
+        apply(captionText(uiText(key).toStdString()));
+
     if (SForm) {
         SForm->setWindowTitle(QString::fromStdString(texts.d(1)));
         SForm->Label1->setText(QString::fromStdString(texts.d(2)));
@@ -125,6 +130,17 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         SForm->fitToCaptions();
     }
     fitToCaptions();
+}
+
+QString TMForm::uiText(std::string_view key) const
+{
+    return editorText(*mTexts, key);
+}
+
+void TMForm::addCaption(std::string_view key, std::function<void(const QString &)> apply)
+{
+    apply(captionText(uiText(key).toStdString()));
+    mCaptions.emplace_back(std::string(key), std::move(apply));
 }
 
 void TMForm::AReadLanguage()

@@ -8,6 +8,7 @@
 #include "PreviewControlsOfForm.h"
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
+#include "settings/LanguageFile.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
@@ -97,7 +98,8 @@ QLineEdit *valueEdit(const char *name)
 } // namespace
 
 TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
-    : QMainWindow(parent), mEnvironment(std::move(environment))
+    : QMainWindow(parent), mEnvironment(std::move(environment)),
+      mTexts(std::make_unique<settings::LanguageTexts>())
 {
     setObjectName(QStringLiteral("MForm"));
     setWindowTitle(QStringLiteral("Orrin's Glowshow Editor 2.1.1"));

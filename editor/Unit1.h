@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <string_view>
+#include <vector>
 #include <unordered_map>
 
 class QAction;
@@ -160,6 +162,11 @@ public:
     model::TFrameEntry *currentFrameEntry();
     model::TClubStep *currentStep();
 
+    // A text of the editor's additions (section "Editor") in the chosen language.
+    QString uiText(std::string_view key) const;
+    // Feeds `apply` the caption of `key` now and again whenever a language is chosen.
+    void addCaption(std::string_view key, std::function<void(const QString &)> apply);
+
     // --- Menu ---
     QMenu *File2;
     QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *Exit1;
@@ -290,6 +297,8 @@ private:
     std::unique_ptr<PreviewControlsOfForm> mPreviewControls;
     std::unique_ptr<preview::Playback> mPlayback;
     std::unique_ptr<settings::SettingsStore> mSettings;
+    std::unique_ptr<settings::LanguageTexts> mTexts;
+    std::vector<std::pair<std::string, std::function<void(const QString &)>>> mCaptions;
     bool mClosing = false;
     QString mShownMemoText;
 };

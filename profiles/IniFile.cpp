@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -139,6 +140,25 @@ bool IniFile::rawValue(std::string_view section, std::string_view key, std::stri
         return false;
     }
     return false;
+}
+
+std::vector<std::string> IniFile::keyNames(std::string_view section) const
+{
+    std::vector<std::string> names;
+    for (const Section &s : mSections) {
+        if (!sameName(s.name, section))
+            continue;
+        for (const Key &k : s.keys) {
+            const bool seen =
+                std::any_of(names.begin(), names.end(), [&](const std::string &n) { return sameName(n, k.name); });
+            // A later value never counts, and neither does a first key without one.
+            std::string unused;
+            if (!seen && rawValue(section, k.name, unused))
+                names.push_back(k.name);
+        }
+        break;
+    }
+    return names;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const

@@ -27,6 +27,8 @@ public:
     // The value bytes (trimmed, unquoted, cut, not decoded), or false when the key is
     // missing (a key without "=" is missing).
     bool rawValue(std::string_view section, std::string_view key, std::string &value) const;
+    // Names of the keys with a value in the first section of that name, each name once.
+    std::vector<std::string> keyNames(std::string_view section) const;
 
 private:
     struct Key {

@@ -11,6 +11,25 @@
 
 namespace settings {
 
+namespace {
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return lower;
+}
+
+} // namespace
+
+const std::string *LanguageTexts::editor(std::string_view key) const
+{
+    const auto found = Editor.find(lowerAscii(key));
+    return found == Editor.end() ? nullptr : &found->second;
+}
+
 std::string languagesFolder(const std::string &programDir)
 {
     std::string folder = programDir;
@@ -42,6 +61,8 @@ LanguageTexts readLanguage(const std::string &programDir, const std::string &lan
         texts.Strings[std::size_t(i)] = file.readString("Strings", StringKeys[std::size_t(i)], "");
     for (int i = 0; i < DialogCount; ++i)
         texts.Dialogs[std::size_t(i)] = file.readString("Dialogs", DialogKeys[std::size_t(i)], "");
+    for (const std::string &key : file.keyNames("Editor"))
+        texts.Editor[lowerAscii(key)] = file.readString("Editor", key, "");
     return texts;
 }
 

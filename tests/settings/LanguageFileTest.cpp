@@ -199,3 +199,29 @@ TEST_F(AboutText, UnreadableOrOutsideNamesRaiseFileOpenError)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LanguageReading, EditorTextsAreFoundByKeyInAnyCaseFirstKeyWinning)
+{
+    write("Languages/Mixed.lng", "[editor]\nSaveChanges=Save?\nsavechanges=Later\nEmpty=\nNoValue\n"
+                                 "Quoted=\"  padded  \"\n[Editor]\nOther=second section\n");
+    const LanguageTexts texts = settings::readLanguage(programDir(), "Mixed");
+
+    const struct {
+        const char *key;
+        const char *expected; // nullptr: the file lacks it
+    } cases[] = {{"SaveChanges", "Save?"}, {"SAVECHANGES", "Save?"}, {"empty", ""},
+                 {"NoValue", nullptr},    {"Quoted", "  padded  "}, {"Other", nullptr}};
+    for (const auto &c : cases) {
+        const std::string *found = texts.editor(c.key);
+        if (!c.expected) {
+            EXPECT_EQ(found, nullptr) << c.key;
+            continue;
+        }
+        ASSERT_NE(found, nullptr) << c.key;
+        EXPECT_EQ(*found, c.expected) << c.key;
+    }
+}
+
+} // namespace
