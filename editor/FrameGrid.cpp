@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include <utility>
+
 namespace editor {
 
 namespace {
@@ -190,8 +192,10 @@ QString TMForm::FrameGridSetEditText(int column, int row, const QString &text)
     }
     if (text.isEmpty())
         return shown;
-    if (g && g->Kind == model::KindNormal && column >= 0 && column < int(g->Frames.size()))
-        g->Frames[std::size_t(column)].Duration = std::uint16_t(v);
+    if (g && g->Kind == model::KindNormal && column >= 0 && column < int(g->Frames.size()) &&
+        g->Frames[std::size_t(column)].Duration != v)
+        pushEdit(model::SetFrameDuration{Document.CurrentGlowshow, column, std::uint16_t(v)}, uiText("StepDuration"),
+                 MergeDuration);
     if (QTableWidgetItem *item = FrameGrid->item(1, column)) {
         const QSignalBlocker block(FrameGrid);
         item->setText(shown);
@@ -205,8 +209,14 @@ void TMForm::toggleCell(int column, int row)
     Document.CurrentFrame = std::uint8_t(std::min(column, 255));
     Document.CurrentEntry = Document.FindEntry(std::uint8_t(row + 1), Document.CurrentFrame);
     Document.CurrentElement = std::uint8_t(row + 1);
-    if (Document.CurrentEntry != model::NoEntry)
+    if (Document.CurrentEntry != model::NoEntry) {
+        // A whole right-drag is one step.
+        if (!mRightDragStep) {
+            mRightDragStep = true;
+            mHistory->beginStep(uiText("StepToggleCells"));
+        }
         execute(AMakeOn_OffAction);
+    }
     Document.CurrentEntry = entry;
     Document.CurrentFrame = frame;
     Document.CurrentElement = element;
@@ -220,6 +230,12 @@ void TMForm::EditGridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QP
     LastMouseCell = cell;
     if (cell.x() >= 0 && cell.y() >= 0 && cell.y() < ElementRows && !isElementHidden(cell.y() + 1))
         toggleCell(cell.x(), cell.y());
+}
+
+void TMForm::EditGridMouseUp(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton && std::exchange(mRightDragStep, false))
+        mHistory->endStep();
 }
 
 void TMForm::EditGridMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos)

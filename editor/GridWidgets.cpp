@@ -91,6 +91,7 @@ void EditGridView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
         event->accept();
+        emit mouseReleased(event->button());
         return;
     }
     QTableView::mouseReleaseEvent(event);

@@ -45,6 +45,7 @@ public:
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void mouseReleased(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
