@@ -59,7 +59,7 @@ void TMForm::updateUndoActions()
         return;
     const QUndoStack &stack = mHistory->stack();
     auto name = [this](QAction *action, bool available, const QString &step, const char *plain, const char *named) {
-        action->setEnabled(available && mEditingAllowed && DocumentLoaded);
+        action->setEnabled(available && mEditingAllowed);
         action->setText(step.isEmpty() ? captionText(uiText(plain).toStdString())
                                        : captionText(uiText(named).arg(step).toStdString()));
     };
@@ -69,13 +69,13 @@ void TMForm::updateUndoActions()
 
 void TMForm::AUndo()
 {
-    if (mEditingAllowed && DocumentLoaded)
+    if (mEditingAllowed)
         mHistory->stack().undo();
 }
 
 void TMForm::ARedo()
 {
-    if (mEditingAllowed && DocumentLoaded)
+    if (mEditingAllowed)
         mHistory->stack().redo();
 }
 

@@ -64,7 +64,7 @@ protected:
         testing_support::writeAll(programDir + QStringLiteral("Profiles/") + name, text);
     }
 
-    editor::TMForm &startHere() { return start({}, programDir); }
+    editor::TMForm &startHere(const QStringList &arguments = {}) { return start(arguments, programDir); }
 
     editor::TMForm &openHere(const model::TDocument &doc)
     {
