@@ -7,6 +7,7 @@
 #include "preview/QtDrawingSurface.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -256,10 +258,63 @@ void BM_TimerAccuracy(benchmark::State &state)
     state.counters["intervals"] = double(errors.size());
 }
 
+// The heaviest single steps, undone and redone through the Edit menu's actions with the refresh
+// they cause, against one full repaint of the main window.
+void BM_UndoHeaviestStep(benchmark::State &state)
+{
+    loadLargest();
+    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    gForm->history().reset();
+    QCoreApplication::processEvents();
+    struct Step {
+        const char *name;
+        QAction *action;
+        std::function<void()> prepare;
+        std::vector<double> undo, redo;
+    };
+    std::vector<Step> steps;
+    steps.push_back({"delete_glowshow", gForm->ADelGlowAction, [] {}, {}, {}});
+    steps.push_back({"element_over_255_frames", gForm->ADelAllFramesAction,
+                     [] { gForm->SlotGridSelectCell(0, 0); }, {}, {}});
+    QPixmap window(gForm->size());
+    std::vector<double> repaint;
+    auto seconds = [](const auto &f) {
+        const auto start = std::chrono::steady_clock::now();
+        f();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    for (auto _ : state) {
+        for (Step &step : steps) {
+            state.PauseTiming();
+            step.prepare();
+            gForm->execute(step.action);
+            state.ResumeTiming();
+            step.undo.push_back(seconds([] { gForm->execute(gForm->AUndoAction); }));
+            step.redo.push_back(seconds([] { gForm->execute(gForm->ARedoAction); }));
+            state.PauseTiming();
+            gForm->execute(gForm->AUndoAction);
+            state.ResumeTiming();
+        }
+        repaint.push_back(seconds([&] { gForm->render(&window); }));
+    }
+    if (gForm->Document.Glowshows.size() != 255 || gForm->history().stack().canUndo() == false) {
+        state.SkipWithError("the steps did not run");
+        return;
+    }
+    const double floor = bench::median(repaint);
+    state.counters["window_repaint_ms"] = floor * 1e3;
+    for (const Step &step : steps) {
+        state.counters[std::string(step.name) + "_undo_ratio"] = bench::median(step.undo) / floor;
+        state.counters[std::string(step.name) + "_redo_ratio"] = bench::median(step.redo) / floor;
+    }
+    gForm->history().reset();
+}
+
 } // namespace
 
 BENCHMARK(BM_GridPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ListRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_UndoHeaviestStep)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_PreviewTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_TimerAccuracy)->Arg(100)->Arg(333)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 

@@ -1,5 +1,6 @@
 #include "BenchSupport.h"
 
+#include "editor/EditHistory.h"
 #include "editor/GlowFileIO.h"
 #include "model/GlowFile.h"
 
@@ -104,8 +105,31 @@ void BM_PeakHeapOfLargestDocument(benchmark::State &state)
     state.counters["peak_per_file_byte"] = double(peak) / double(fileSize);
 }
 
+// What the undo history holds after 1,000 colour edits of different cells on the largest document.
+void BM_UndoHistoryOfColourEdits(benchmark::State &state)
+{
+    model::TDocument doc = bench::largestDocument();
+    std::size_t held = 0;
+    for (auto _ : state) {
+        auto *history = new editor::EditHistory(doc);
+        const std::size_t base = gCurrent;
+        for (int i = 0; i < 1000; ++i)
+            history->push(model::SetCellColour{i % 255, (i / 255) * 40 + i % 40, std::uint8_t(1 + i % 6),
+                                               {std::uint8_t(i % 16), 1, 2}},
+                          QStringLiteral("Colour"));
+        held = gCurrent - base;
+        if (history->stack().count() != 1000)
+            throw std::runtime_error("edits merged or lost");
+        delete history;
+    }
+    state.counters["history_bytes"] = double(held);
+    state.counters["bytes_per_edit"] = double(held) / 1000;
+    state.counters["limit_bytes"] = 1 << 20;
+}
+
 } // namespace
 
+BENCHMARK(BM_UndoHistoryOfColourEdits)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakHeapOfLargestDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();
