@@ -15,6 +15,19 @@ constexpr auto Texts = std::to_array<EditorText>({
     {"Redo", "&Redo"},
     {"UndoStep", "&Undo %1"},
     {"RedoStep", "&Redo %1"},
+    {"ExportAnimation", "Export &animation..."},
+    {"ExportStoryboard", "Export &storyboard..."},
+    {"GifFilter", "GIF animation (*.gif)"},
+    {"WebpFilter", "WebP animation (*.webp)"},
+    {"PngFilter", "PNG picture (*.png)"},
+    {"StoryboardDurations", "Duration, ms"},
+    {"StoryboardParameters", "%1: parameter"},
+    {"ExportNoFrames", "%1 has no frame that shows for any time: there is nothing to animate."},
+    {"ExportRhythmAnimation", "%1 is a rhythm glowshow: it has no animation, only a storyboard (.png)."},
+    {"ExportNotAnimation", "%1: an animation is saved as .gif or .webp."},
+    {"ExportNotStoryboard", "%1: a storyboard is saved as .png."},
+    {"ExportUnknownType", "%1: unknown file type; use .gif or .webp for an animation, .png for a storyboard."},
+    {"ExportUnknownProfile", "There is no profile \"%1\"."},
 });
 
 } // namespace

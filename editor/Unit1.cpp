@@ -111,6 +111,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     }
 
     createActions();
+    createExportActions();
     createMenu();
 
     PageControl1 = named(new QTabWidget, "PageControl1");
@@ -211,6 +212,9 @@ void TMForm::createMenu()
     Open1 = item(File2, "Open1", AOpenFileAction);
     Save1 = item(File2, "Save1", ASaveAction);
     SaveAs1 = item(File2, "SaveAs1", ASaveAsAction);
+    N2 = named(File2->addSeparator(), "N2");
+    ExportAnimation1 = item(File2, "ExportAnimation1", AExportAnimationAction);
+    ExportStoryboard1 = item(File2, "ExportStoryboard1", AExportStoryboardAction);
     N1 = named(File2->addSeparator(), "N1");
     Exit1 = item(File2, "Exit1", AExitAction);
     Help1 = named(menuBar()->addMenu(QString()), "Help1");

@@ -45,6 +45,7 @@ struct LanguageTexts;
 namespace editor {
 
 class EditGridView;
+struct ExportSetup;
 class FileDialogs;
 class TAForm;
 class TSForm;
@@ -115,6 +116,8 @@ public:
     void AReadOptions();
     void ASaveOptions();
     void ALoadProfilePics();
+    void AExportAnimation();
+    void AExportStoryboard();
 
     // --- Change handlers ---
     void ListBox1Click();
@@ -170,6 +173,7 @@ public:
     // --- Menu ---
     QMenu *File2;
     QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *Exit1;
+    QAction *N2, *ExportAnimation1, *ExportStoryboard1;
     QMenu *Help1;
     QAction *About1;
 
@@ -183,6 +187,7 @@ public:
         *AReadLanguageAction, *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction,
         *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
         *ALoadProfilePicsAction;
+    QAction *AExportAnimationAction, *AExportStoryboardAction;
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -252,6 +257,11 @@ private:
     void connectHandlers();
     QAction *makeAction(const char *name, bool enabled, void (TMForm::*handler)());
     void FormClose();
+    void createExportActions();
+    // Export is offered while a glowshow is selected; an animation only of a normal one.
+    void updateExportCommands();
+    ExportSetup exportSetup() const;
+    void exportSelected(bool animation);
     // Sizes the window for the captions it shows now.
     void fitToCaptions();
 
