@@ -14,11 +14,12 @@ namespace {
 // The smallest rectangle holding every pixel that differs; empty when none does.
 QRect changedRect(const QImage &before, const QImage &after)
 {
-    int left = after.width(), right = -1, top = after.height(), bottom = -1;
-    for (int y = 0; y < after.height(); ++y) {
+    const int width = after.width(), height = after.height();
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y) {
         const auto *a = reinterpret_cast<const QRgb *>(before.constScanLine(y));
         const auto *b = reinterpret_cast<const QRgb *>(after.constScanLine(y));
-        if (std::equal(a, a + after.width(), b))
+        if (std::equal(a, a + width, b))
             continue;
         top = std::min(top, y);
         bottom = y;
@@ -26,7 +27,7 @@ QRect changedRect(const QImage &before, const QImage &after)
         while (a[x] == b[x])
             ++x;
         left = std::min(left, x);
-        x = after.width() - 1;
+        x = width - 1;
         while (a[x] == b[x])
             --x;
         right = std::max(right, x);

@@ -64,37 +64,39 @@ struct Palette {
     }
 };
 
-// The pixels of one GIF image: a rectangle of the canvas, unchanged ones marked.
+// One GIF image: a rectangle of the canvas; pixels equal to what is shown already are
+// "unchanged" and become transparent.
 struct Picture {
+    const QImage &canvas;
+    const QImage &shown; // null before the first image
     QRect rect;
-    std::vector<QRgb> pixels;
-    std::vector<bool> unchanged;
     std::unordered_set<QRgb> colours; // of the changed pixels
+
+    template <typename F> void forEachPixel(F &&f) const
+    {
+        const int left = rect.left(), right = rect.right(), bottom = rect.bottom();
+        const bool first = shown.isNull();
+        for (int y = rect.top(); y <= bottom; ++y) {
+            const auto *now = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+            const auto *before = first ? now : reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+            for (int x = left; x <= right; ++x)
+                f(now[x] | 0xFF000000u, !first && ((before[x] ^ now[x]) & 0xFFFFFFu) == 0);
+        }
+    }
 };
 
 Picture takePicture(const QImage &canvas, const QImage &shown, const QRect &rect)
 {
-    Picture p;
-    p.rect = rect;
-    p.pixels.reserve(std::size_t(rect.width()) * std::size_t(rect.height()));
-    p.unchanged.reserve(p.pixels.capacity());
+    Picture p{canvas, shown, rect, {}};
     QRgb last = 0;
     bool any = false;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        const auto *now = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
-        const auto *before = shown.isNull() ? nullptr : reinterpret_cast<const QRgb *>(shown.constScanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const QRgb c = now[x] | 0xFF000000u;
-            const bool same = before && (before[x] | 0xFF000000u) == c;
-            p.pixels.push_back(c);
-            p.unchanged.push_back(same);
-            if (!same && (!any || c != last)) {
-                p.colours.insert(c);
-                last = c;
-                any = true;
-            }
+    p.forEachPixel([&](QRgb c, bool unchanged) {
+        if (!unchanged && (!any || c != last)) {
+            p.colours.insert(c);
+            last = c;
+            any = true;
         }
-    }
+    });
     return p;
 }
 
@@ -106,9 +108,10 @@ std::vector<GifPixelType> quantise(const Picture &p, MapPtr &map)
     constexpr int AreaPixels = 16;
     constexpr std::size_t MaxExact = 128;
     std::unordered_map<QRgb, int> counts;
-    for (std::size_t i = 0; i < p.pixels.size(); ++i)
-        if (!p.unchanged[i])
-            ++counts[p.pixels[i]];
+    p.forEachPixel([&](QRgb c, bool unchanged) {
+        if (!unchanged)
+            ++counts[c];
+    });
     std::vector<std::pair<int, QRgb>> frequent;
     for (const auto &[colour, count] : counts)
         if (count >= AreaPixels)
@@ -126,51 +129,52 @@ std::vector<GifPixelType> quantise(const Picture &p, MapPtr &map)
         map->Colors[i] = {GifByteType(qRed(colour)), GifByteType(qGreen(colour)), GifByteType(qBlue(colour))};
     }
     std::vector<GifByteType> r, g, b;
-    for (std::size_t i = 0; i < p.pixels.size(); ++i) {
-        if (p.unchanged[i] || exact.count(p.pixels[i]))
-            continue;
-        r.push_back(GifByteType(qRed(p.pixels[i])));
-        g.push_back(GifByteType(qGreen(p.pixels[i])));
-        b.push_back(GifByteType(qBlue(p.pixels[i])));
-    }
+    p.forEachPixel([&](QRgb c, bool unchanged) {
+        if (unchanged || exact.count(c))
+            return;
+        r.push_back(GifByteType(qRed(c)));
+        g.push_back(GifByteType(qGreen(c)));
+        b.push_back(GifByteType(qBlue(c)));
+    });
     // The last index stays for the transparent pixels.
     int size = MaxColours - int(exact.size());
     std::vector<GifPixelType> rest(r.size());
     if (!r.empty() && GifQuantizeBuffer(unsigned(r.size()), 1, &size, r.data(), g.data(), b.data(), rest.data(),
                                         map->Colors + exact.size()) == GIF_ERROR)
         throw EncodeError("Out of memory");
-    std::vector<GifPixelType> out(p.pixels.size());
+    std::vector<GifPixelType> out;
+    out.reserve(std::size_t(p.rect.width()) * std::size_t(p.rect.height()));
     std::size_t next = 0;
-    for (std::size_t i = 0; i < p.pixels.size(); ++i) {
-        if (p.unchanged[i]) {
-            out[i] = MaxColours;
-        } else if (const auto found = exact.find(p.pixels[i]); found != exact.end()) {
-            out[i] = found->second;
-        } else {
-            out[i] = GifPixelType(exact.size() + rest[next++]);
-        }
-    }
+    p.forEachPixel([&](QRgb c, bool unchanged) {
+        if (unchanged)
+            out.push_back(MaxColours);
+        else if (const auto found = exact.find(c); found != exact.end())
+            out.push_back(found->second);
+        else
+            out.push_back(GifPixelType(exact.size() + rest[next++]));
+    });
     return out;
 }
 
 std::vector<GifPixelType> indexed(const Picture &p, const Palette &palette)
 {
-    std::vector<GifPixelType> out(p.pixels.size());
+    std::vector<GifPixelType> out(std::size_t(p.rect.width()) * std::size_t(p.rect.height()));
+    GifPixelType *o = out.data();
     QRgb last = 0;
     GifPixelType lastIndex = palette.transparent();
     bool any = false;
-    for (std::size_t i = 0; i < p.pixels.size(); ++i) {
-        if (p.unchanged[i]) {
-            out[i] = palette.transparent();
-            continue;
+    p.forEachPixel([&](QRgb c, bool unchanged) {
+        if (unchanged) {
+            *o++ = palette.transparent();
+            return;
         }
-        if (!any || p.pixels[i] != last) {
-            last = p.pixels[i];
-            lastIndex = palette.index.at(last);
+        if (!any || c != last) {
+            last = c;
+            lastIndex = palette.index.at(c);
             any = true;
         }
-        out[i] = lastIndex;
-    }
+        *o++ = lastIndex;
+    });
     return out;
 }
 
@@ -248,10 +252,15 @@ Palette globalPalette(const Animation &animation)
     std::vector<QRgb> first;
     for (const AnimationFrame &f : animation.frames) {
         const QImage &img = f.image;
-        for (int y = 0; y < img.height(); ++y) {
+        QRgb last = 0;
+        const int width = img.width(), height = img.height();
+        for (int y = 0; y < height; ++y) {
             const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-            for (int x = 0; x < img.width(); ++x)
-                all.insert(line[x] | 0xFF000000u);
+            for (int x = 0; x < width; ++x)
+                if (line[x] != last || (x == 0 && y == 0)) {
+                    last = line[x];
+                    all.insert(last | 0xFF000000u);
+                }
         }
         if (&f == &animation.frames.front()) {
             firstFrameColours = all.size();
@@ -308,7 +317,10 @@ QByteArray encodeGif(const Animation &animation)
             transparent = MaxColours;
         }
         gif.image(pending, pixels, local.get(), delays[i], shown.isNull() ? NO_TRANSPARENT_COLOR : transparent);
-        shown = canvas.copy();
+        if (shown.isNull())
+            shown = canvas.copy();
+        else
+            paintFrame(shown, {pending, canvas.copy(pending), 0});
         pending = QRect();
     }
     gif.close();
