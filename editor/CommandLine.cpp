@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "ExportCommandLine.h"
 #include "GlowFileIO.h"
 
 #include <QCommandLineParser>
@@ -204,7 +205,8 @@ std::optional<int> runCommandLine(int argc, char **argv)
     return runCommandLine(argc, argv, std::cout, std::cerr);
 }
 
-std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std::ostream &err)
+std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std::ostream &err,
+                                  const QString &programDir)
 {
     if (argc < 2 || !argv || !argv[1])
         return std::nullopt;
@@ -229,10 +231,21 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
                                         QStringLiteral("Print the document read from FILE as JSON."));
     const QCommandLineOption resaveOption(QStringLiteral("resave"),
                                           QStringLiteral("Read IN and save it as OUT."));
-    parser.addOption(helpOption);
-    parser.addOption(versionOption);
-    parser.addOption(dumpOption);
-    parser.addOption(resaveOption);
+    const QCommandLineOption exportOption(
+        QStringLiteral("export"), QStringLiteral("Export glowshow GLOWSHOW of IN (an index from 0, or id:0A) as OUT: "
+                                                 ".gif or .webp an animation, .png a storyboard."));
+    const QCommandLineOption profileOption(QStringLiteral("profile"),
+                                           QStringLiteral("Device profile of the export (default: the chosen one)."),
+                                           QStringLiteral("NAME"));
+    const QCommandLineOption speedOption(QStringLiteral("speed"),
+                                         QStringLiteral("Animation speed in percent, 10 to 1000 (default 100)."),
+                                         QStringLiteral("PERCENT"));
+    const QCommandLineOption loopOption(QStringLiteral("loop"), QStringLiteral("The animation loops for ever."));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Storyboard scale, 1 to 8."),
+                                         QStringLiteral("N"));
+    for (const QCommandLineOption *o : {&helpOption, &versionOption, &dumpOption, &resaveOption, &exportOption,
+                                        &profileOption, &speedOption, &loopOption, &scaleOption})
+        parser.addOption(*o);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .pat file to open."),
                                  QStringLiteral("[file]"));
 
@@ -249,8 +262,8 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
         return 0;
     }
     const QStringList files = parser.positionalArguments();
-    if (parser.isSet(dumpOption) && parser.isSet(resaveOption)) {
-        err << "--dump and --resave cannot be used together\n";
+    if (int(parser.isSet(dumpOption)) + int(parser.isSet(resaveOption)) + int(parser.isSet(exportOption)) > 1) {
+        err << "--dump, --resave and --export cannot be used together\n";
         return 1;
     }
     if (parser.isSet(dumpOption)) {
@@ -266,6 +279,19 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
             return 1;
         }
         return resaveCommand(files[0], files[1], err);
+    }
+    if (parser.isSet(exportOption)) {
+        if (files.size() != 3) {
+            err << "usage: --export IN GLOWSHOW OUT [--profile NAME] [--speed PERCENT] [--loop] [--scale N]\n";
+            return 1;
+        }
+        model::TDocument doc;
+        if (!readForCommand(doc, files[0], err))
+            return 1;
+        return exportCommand(doc,
+                             {files[0], files[1], files[2], parser.value(profileOption), parser.value(speedOption),
+                              parser.value(scaleOption), parser.isSet(loopOption), programDir},
+                             err);
     }
     err << "no command given; see --help\n";
     return 1;

@@ -33,6 +33,19 @@ constexpr auto Texts = std::to_array<EditorText>({
     {"StepNotes", "Save notes in the file"},
     {"StepFirstNote", "First note"},
     {"StepSecondNote", "Second note"},
+    {"ExportAnimation", "Export &animation..."},
+    {"ExportStoryboard", "Export &storyboard..."},
+    {"GifFilter", "GIF animation (*.gif)"},
+    {"WebpFilter", "WebP animation (*.webp)"},
+    {"PngFilter", "PNG picture (*.png)"},
+    {"StoryboardDurations", "Duration, ms"},
+    {"StoryboardParameters", "%1: parameter"},
+    {"ExportNoFrames", "%1 has no frame that shows for any time: there is nothing to animate."},
+    {"ExportRhythmAnimation", "%1 is a rhythm glowshow: it has no animation, only a storyboard (.png)."},
+    {"ExportNotAnimation", "%1: an animation is saved as .gif or .webp."},
+    {"ExportNotStoryboard", "%1: a storyboard is saved as .png."},
+    {"ExportUnknownType", "%1: unknown file type; use .gif or .webp for an animation, .png for a storyboard."},
+    {"ExportUnknownProfile", "There is no profile \"%1\"."},
 });
 
 } // namespace

@@ -13,6 +13,9 @@ public:
     virtual ~FileDialogs() = default;
     virtual QString openFileName(QWidget *parent) = 0;
     virtual QString saveFileName(QWidget *parent) = 0;
+    // A Save dialog for an export: `filters` as QFileDialog takes them, the first one's
+    // extension added to a name typed without one; `suggested` is the proposed name.
+    virtual QString exportFileName(QWidget *parent, const QStringList &filters, const QString &suggested) = 0;
 };
 
 // The real dialogs: default extension "pat", filter "All glowshow files|*.pat|All files|*.*";
@@ -21,6 +24,7 @@ class StandardFileDialogs : public FileDialogs {
 public:
     QString openFileName(QWidget *parent) override;
     QString saveFileName(QWidget *parent) override;
+    QString exportFileName(QWidget *parent, const QStringList &filters, const QString &suggested) override;
 };
 
 } // namespace editor

@@ -2,6 +2,8 @@
 #include "Unit1.h"
 
 #include "GridWidgets.h"
+#include "preview/CellColour.h"
+#include "preview/QtDrawingSurface.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,26 +19,6 @@
 #include <utility>
 
 namespace editor {
-
-namespace {
-
-// Silver at (0,0) and (1,1), white at (1,0) and (0,1), tiled over the cell.
-QBrush emptyCellBrush()
-{
-    QImage pattern(2, 2, QImage::Format_RGB32);
-    pattern.setPixel(0, 0, qRgb(192, 192, 192));
-    pattern.setPixel(1, 1, qRgb(192, 192, 192));
-    pattern.setPixel(1, 0, qRgb(255, 255, 255));
-    pattern.setPixel(0, 1, qRgb(255, 255, 255));
-    return QBrush(pattern);
-}
-
-QColor screenColourToQColor(std::uint32_t c)
-{
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
-} // namespace
 
 bool TMForm::IsEditableCell(int column, int row) const
 {
@@ -58,42 +40,20 @@ void TMForm::redrawCell(int column, int row)
 
 void TMForm::EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row)
 {
-    static const QBrush empty = emptyCellBrush();
+    static const QBrush empty = preview::emptyCellBrush();
     if (!DocumentLoaded)
         return;
     const model::TGlowshow *g = Document.current();
     const int element = row + 1;
-    std::uint8_t entry = model::NoEntry;
-    bool painted = false;
-    if (g && column >= 0 && column < 256 && !isElementHidden(element) &&
-        (g->Kind == model::KindRhythm || (g->Kind == model::KindNormal && g->FrameCount > 0))) {
-        entry = Document.FindEntry(std::uint8_t(element), std::uint8_t(column));
-        painted = entry != model::NoEntry;
-    }
-    // Entries the arrays do not hold (a channel shorter than the grid) count as no entry.
-    std::uint8_t red = 0, green = 0, blue = 0;
-    if (painted) {
-        if (g->Kind == model::KindNormal) {
-            const model::TFrameEntry *e = Document.entryAt(std::uint8_t(column), entry);
-            painted = e != nullptr;
-            if (e)
-                red = e->Red, green = e->Green, blue = e->Blue;
-        } else {
-            const model::TClubStep *s = Document.stepAt(entry, std::uint8_t(column));
-            painted = s != nullptr;
-            if (s)
-                red = s->Red, green = s->Green, blue = s->Blue;
-        }
-    }
-    if (!painted) {
+    const std::optional<std::uint32_t> colour =
+        g && element >= 1 && element <= profiles::ElementCount
+            ? preview::cellScreenColour(*g, element, column, CurrentProfile.ElementColors[element],
+                                        isElementHidden(element))
+            : std::nullopt;
+    if (colour)
+        painter->fillRect(rect, QColor::fromRgb(preview::screenColourToRgb(*colour)));
+    else
         painter->fillRect(rect, empty);
-        return;
-    }
-    std::uint32_t colour = model::ScreenColor(red, green, blue);
-    const std::int32_t profileColour = CurrentProfile.ElementColors[element];
-    if (profileColour >= 0)
-        colour = (blue & 1) ? std::uint32_t(profileColour) : 0;
-    painter->fillRect(rect, screenColourToQColor(colour));
 }
 
 void TMForm::EditGridTopLeftChanged()

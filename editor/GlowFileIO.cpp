@@ -120,4 +120,12 @@ void WriteGlowFile(model::TDocument &doc, const QString &fileName, const SinkWra
     model::WriteGlowFile(doc, *sink);
 }
 
+void writeFileSafely(const QString &fileName, const QByteArray &bytes)
+{
+    checkTarget(fileName);
+    SaveFileSink sink(fileName);
+    sink.write(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
+    sink.commit();
+}
+
 } // namespace editor

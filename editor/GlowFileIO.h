@@ -24,4 +24,7 @@ using SinkWrapper = std::function<std::unique_ptr<model::ByteSink>(std::unique_p
 void WriteGlowFile(model::TDocument &doc, const QString &fileName);
 void WriteGlowFile(model::TDocument &doc, const QString &fileName, const SinkWrapper &wrap);
 
+// Writes `bytes` to `fileName` the same safe way; the same errors.
+void writeFileSafely(const QString &fileName, const QByteArray &bytes);
+
 } // namespace editor

@@ -100,6 +100,7 @@ void TMForm::showNoGlowshow()
     setGridColumns(0);
     PageControl2->setTabVisible(PageControl2->indexOf(TabSheet1), false);
     PageControl2->setTabVisible(PageControl2->indexOf(TabSheet2), false);
+    updateExportCommands();
 }
 
 void TMForm::AUpdateGlowshow()
@@ -188,6 +189,7 @@ void TMForm::AUpdateGlowshow()
     // either, or choosing the same position in this glowshow would not select it.
     forgetCurrentCell();
     EditGrid->viewport()->update();
+    updateExportCommands();
 }
 
 void TMForm::fillFrameGrid()

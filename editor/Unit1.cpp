@@ -111,6 +111,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     }
 
     createActions();
+    createExportActions();
     createMenu();
     startRecovery();
 
@@ -217,6 +218,9 @@ void TMForm::createMenu()
     Open1 = item(File2, "Open1", AOpenFileAction);
     Save1 = item(File2, "Save1", ASaveAction);
     SaveAs1 = item(File2, "SaveAs1", ASaveAsAction);
+    N2 = named(File2->addSeparator(), "N2");
+    ExportAnimation1 = item(File2, "ExportAnimation1", AExportAnimationAction);
+    ExportStoryboard1 = item(File2, "ExportStoryboard1", AExportStoryboardAction);
     N1 = named(File2->addSeparator(), "N1");
     Exit1 = item(File2, "Exit1", AExitAction);
     createEditMenu();

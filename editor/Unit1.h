@@ -46,6 +46,7 @@ struct LanguageTexts;
 namespace editor {
 
 class EditGridView;
+struct ExportSetup;
 class FileDialogs;
 class RecoveryStore;
 class TAForm;
@@ -148,6 +149,8 @@ public:
     void ALoadProfilePics();
     void AUndo();
     void ARedo();
+    void AExportAnimation();
+    void AExportStoryboard();
 
     // --- Change handlers ---
     void ListBox1Click();
@@ -206,17 +209,21 @@ public:
     QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *Exit1;
     QMenu *EditMenu;
     QAction *AUndoAction, *ARedoAction;
+    QAction *N2, *ExportAnimation1, *ExportStoryboard1;
     QMenu *Help1;
     QAction *About1;
 
     // --- Action list ---
-    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction, *ASearchProfilesAction,
-        *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction, *AUpdateSlotsAction, *APreColorAction,
-        *AMakeSelectAction, *AMakePrevColAction, *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction,
-        *AAddNewGlowAction, *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
-        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction, *AReadLanguageAction,
-        *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction, *AClearAllFramesAction, *ACopyAllFramesAction,
-        *AShowAboutAction, *ARegisterPATAction, *ALoadProfilePicsAction;
+    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction,
+        *ASearchProfilesAction, *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction,
+        *AUpdateSlotsAction, *APreColorAction, *AMakeSelectAction, *AMakePrevColAction,
+        *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction, *AAddNewGlowAction,
+        *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
+        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction,
+        *AReadLanguageAction, *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction,
+        *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
+        *ALoadProfilePicsAction;
+    QAction *AExportAnimationAction, *AExportStoryboardAction;
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -303,6 +310,11 @@ private:
     void connectHandlers();
     QAction *makeAction(const char *name, bool enabled, void (TMForm::*handler)());
     void FormClose();
+    void createExportActions();
+    // Export is offered while a glowshow is selected; an animation only of a normal one.
+    void updateExportCommands();
+    ExportSetup exportSetup() const;
+    void exportSelected(bool animation);
     // Sizes the window for the captions it shows now.
     void fitToCaptions();
 

@@ -30,54 +30,69 @@ const TGlowshow *TDocument::glowshow(int index) const
 TGlowshow *TDocument::current() { return glowshow(CurrentGlowshow); }
 const TGlowshow *TDocument::current() const { return glowshow(CurrentGlowshow); }
 
-std::uint8_t TDocument::FindEntry(std::uint8_t element, std::uint8_t frame) const
+std::uint8_t FindEntry(const TGlowshow &g, std::uint8_t element, std::uint8_t frame)
 {
-    const TGlowshow *g = current();
-    if (!g)
-        return NoEntry;
-    if (g->Kind == KindNormal) {
-        if (frame >= g->Frames.size())
+    if (g.Kind == KindNormal) {
+        if (frame >= g.Frames.size())
             return NoEntry;
-        const TFrame &f = g->Frames[frame];
+        const TFrame &f = g.Frames[frame];
         const std::size_t n = std::min<std::size_t>(f.EntryCount, f.Entries.size());
         for (std::size_t i = 0; i < n; ++i)
             if (f.Entries[i].Element == element)
                 return std::uint8_t(i);
-    } else if (g->Kind == KindRhythm) {
-        const std::size_t n = std::min<std::size_t>(g->FrameCount, g->Channels.size());
+    } else if (g.Kind == KindRhythm) {
+        const std::size_t n = std::min<std::size_t>(g.FrameCount, g.Channels.size());
         for (std::size_t i = 0; i < n; ++i)
-            if (g->Channels[i].Element == element)
+            if (g.Channels[i].Element == element)
                 return std::uint8_t(i);
     }
     return NoEntry;
 }
 
+const TFrameEntry *entryAt(const TGlowshow &g, std::uint8_t frame, std::uint8_t entry)
+{
+    if (g.Kind != KindNormal || frame >= g.Frames.size())
+        return nullptr;
+    const TFrame &f = g.Frames[frame];
+    return entry < f.Entries.size() && entry < f.EntryCount ? &f.Entries[entry] : nullptr;
+}
+
+const TClubStep *stepAt(const TGlowshow &g, std::uint8_t channel, std::uint8_t step)
+{
+    if (g.Kind != KindRhythm || channel >= g.Channels.size())
+        return nullptr;
+    const TClubFrame &c = g.Channels[channel];
+    return step < c.Steps.size() ? &c.Steps[step] : nullptr;
+}
+
+std::uint8_t TDocument::FindEntry(std::uint8_t element, std::uint8_t frame) const
+{
+    const TGlowshow *g = current();
+    return g ? model::FindEntry(*g, element, frame) : NoEntry;
+}
+
 TFrameEntry *TDocument::entryAt(std::uint8_t frame, std::uint8_t entry)
 {
     TGlowshow *g = current();
-    if (!g || g->Kind != KindNormal || frame >= g->Frames.size())
-        return nullptr;
-    TFrame &f = g->Frames[frame];
-    return entry < f.Entries.size() && entry < f.EntryCount ? &f.Entries[entry] : nullptr;
+    return g ? const_cast<TFrameEntry *>(model::entryAt(*g, frame, entry)) : nullptr;
 }
 
 TClubStep *TDocument::stepAt(std::uint8_t channel, std::uint8_t step)
 {
     TGlowshow *g = current();
-    if (!g || g->Kind != KindRhythm || channel >= g->Channels.size())
-        return nullptr;
-    TClubFrame &c = g->Channels[channel];
-    return step < c.Steps.size() ? &c.Steps[step] : nullptr;
+    return g ? const_cast<TClubStep *>(model::stepAt(*g, channel, step)) : nullptr;
 }
 
 const TFrameEntry *TDocument::entryAt(std::uint8_t frame, std::uint8_t entry) const
 {
-    return const_cast<TDocument *>(this)->entryAt(frame, entry);
+    const TGlowshow *g = current();
+    return g ? model::entryAt(*g, frame, entry) : nullptr;
 }
 
 const TClubStep *TDocument::stepAt(std::uint8_t channel, std::uint8_t step) const
 {
-    return const_cast<TDocument *>(this)->stepAt(channel, step);
+    const TGlowshow *g = current();
+    return g ? model::stepAt(*g, channel, step) : nullptr;
 }
 
 void TDocument::ComputeStoredSize(std::uint8_t index)

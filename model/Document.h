@@ -126,6 +126,11 @@ struct TDocument {
 // its arrays lack are copied as zeros.
 void CopyGlowshow(const TGlowshow &source, TGlowshow &target);
 
+// FindEntry, entryAt and stepAt on a glowshow of its own, for readers that do not edit.
+std::uint8_t FindEntry(const TGlowshow &g, std::uint8_t element, std::uint8_t frame);
+const TFrameEntry *entryAt(const TGlowshow &g, std::uint8_t frame, std::uint8_t entry);
+const TClubStep *stepAt(const TGlowshow &g, std::uint8_t channel, std::uint8_t step);
+
 // Frame or step count the grid shows for a glowshow: FrameCount (normal), StepCount (rhythm).
 std::uint8_t columnCount(const TGlowshow &g);
 

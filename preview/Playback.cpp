@@ -113,15 +113,11 @@ void Playback::Timer1Timer()
 
 bool Playback::drawFrame()
 {
+    const model::TGlowshow *glowshow = mDoc.current();
+    if (!glowshow)
+        return false;
     try {
-        mSurface.fill(BackgroundDeviceValue);
-        mSurface.draw("0", 0, 0);
-        for (int n = 1; n <= profiles::ElementCount; ++n) {
-            if (!mProfile.ElementAvailable[n])
-                continue;
-            const std::uint8_t e = mDoc.FindEntry(std::uint8_t(n), PreviewFrame);
-            drawElement(n, e == model::NoEntry ? nullptr : mDoc.entryAt(PreviewFrame, e));
-        }
+        drawGlowshowFrame(mSurface, mProfile, *glowshow, PreviewFrame, mProfile.ElementLit);
         mSurface.flip();
     } catch (const std::exception &) {
         return false;
@@ -129,32 +125,9 @@ bool Playback::drawFrame()
     return true;
 }
 
-void Playback::drawElement(int n, const model::TFrameEntry *entry)
-{
-    const std::int32_t behaviour = mProfile.ElementColors[n];
-    const std::vector<profiles::TCoord> &shapes = mProfile.Shapes[n];
-    if (entry && behaviour == profiles::FullColour) {
-        const std::uint32_t colour = model::ScreenColor(entry->Red, entry->Green, entry->Blue);
-        const std::size_t count =
-            std::min<std::size_t>(std::size_t(std::max<int>(mProfile.ShapeCounts[n], 0)), shapes.size());
-        for (std::size_t j = 0; j < count; ++j) {
-            const profiles::TCoord &s = shapes[j];
-            if (s.Shape == "Rectangle")
-                mSurface.fillRectAlpha({s.Left, s.Top, s.Right, s.Bottom}, colour, s.Opacity);
-            else if (s.Shape == "Circle")
-                drawCircle(s, colour);
-        }
-    }
-    if (behaviour < 0)
-        return;
-    if (entry)
-        mProfile.ElementLit[n] = (entry->Blue & 1) != 0;
-    // An on/off element without a shape has no position to draw its picture at.
-    if (mProfile.ElementLit[n] && !shapes.empty())
-        mSurface.draw(ImageNames[n], shapes.front().Left, shapes.front().Top);
-}
+namespace {
 
-void Playback::drawCircle(const profiles::TCoord &s, std::uint32_t colour)
+void drawCircle(DrawingSurface &surface, const profiles::TCoord &s, std::uint32_t colour)
 {
     const std::int64_t width = std::int64_t(s.Right) - s.Left;
     const std::int64_t height = std::int64_t(s.Bottom) - s.Top;
@@ -179,9 +152,50 @@ void Playback::drawCircle(const profiles::TCoord &s, std::uint32_t colour)
         painter.drawEllipse(QRectF(double(s.Left - left) + 0.5, double(s.Top - top) + 0.5,
                                    double(width) - 1.0, double(height) - 1.0));
     }
-    mSurface.assignPicture("Circle", bitmap);
-    mSurface.restore("Circle");
-    mSurface.drawAlpha("Circle", {int(left), int(top), int(right), int(bottom)}, s.Opacity);
+    surface.assignPicture("Circle", bitmap);
+    surface.restore("Circle");
+    surface.drawAlpha("Circle", {int(left), int(top), int(right), int(bottom)}, s.Opacity);
+}
+
+void drawElement(DrawingSurface &surface, const profiles::TProfile &profile, int n, const model::TFrameEntry *entry,
+                 profiles::PerElement<bool> &lit)
+{
+    const std::int32_t behaviour = profile.ElementColors[n];
+    const std::vector<profiles::TCoord> &shapes = profile.Shapes[n];
+    if (entry && behaviour == profiles::FullColour) {
+        const std::uint32_t colour = model::ScreenColor(entry->Red, entry->Green, entry->Blue);
+        const std::size_t count =
+            std::min<std::size_t>(std::size_t(std::max<int>(profile.ShapeCounts[n], 0)), shapes.size());
+        for (std::size_t j = 0; j < count; ++j) {
+            const profiles::TCoord &s = shapes[j];
+            if (s.Shape == "Rectangle")
+                surface.fillRectAlpha({s.Left, s.Top, s.Right, s.Bottom}, colour, s.Opacity);
+            else if (s.Shape == "Circle")
+                drawCircle(surface, s, colour);
+        }
+    }
+    if (behaviour < 0)
+        return;
+    if (entry)
+        lit[n] = (entry->Blue & 1) != 0;
+    // An on/off element without a shape has no position to draw its picture at.
+    if (lit[n] && !shapes.empty())
+        surface.draw(ImageNames[n], shapes.front().Left, shapes.front().Top);
+}
+
+} // namespace
+
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::uint8_t frame, profiles::PerElement<bool> &lit)
+{
+    surface.fill(BackgroundDeviceValue);
+    surface.draw("0", 0, 0);
+    for (int n = 1; n <= profiles::ElementCount; ++n) {
+        if (!profile.ElementAvailable[n])
+            continue;
+        const std::uint8_t e = model::FindEntry(glowshow, std::uint8_t(n), frame);
+        drawElement(surface, profile, n, e == model::NoEntry ? nullptr : model::entryAt(glowshow, frame, e), lit);
+    }
 }
 
 } // namespace preview

@@ -29,6 +29,14 @@ int scaledInterval(std::uint16_t duration, int speedPosition);
 // Index of the first label equal to `label` without regard to case, or -1.
 int findLabel(const std::vector<std::string> &labels, const std::string &label);
 
+// Draws frame `frame` of a normal glowshow onto the back buffer as the preview shows it: the
+// background, the device picture, then the elements the skin of `profile` makes available.
+// `lit` carries each on/off element's state: a frame with an entry for it sets the state, a
+// frame without one keeps it, so draw the frames in order from all-false. Does not flip.
+// Errors of the surface propagate; elements drawn before the error stay drawn.
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::uint8_t frame, profiles::PerElement<bool> &lit);
+
 // Plays the current glowshow of the document on the surface, one frame per timer tick.
 class Playback {
 public:
@@ -45,8 +53,6 @@ public:
 private:
     // False when drawing failed; nothing was flipped then.
     bool drawFrame();
-    void drawElement(int element, const model::TFrameEntry *entry);
-    void drawCircle(const profiles::TCoord &shape, std::uint32_t colour);
     void stop();
     void stopAtEnd();
 

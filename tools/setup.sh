@@ -4,7 +4,9 @@
 set -euo pipefail
 
 glow_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-               shared-mime-info desktop-file-utils xdg-utils appstream ${GLOW_EXTRA_PACKAGES:-})
+               shared-mime-info desktop-file-utils xdg-utils appstream
+               pkg-config libgif-dev libwebp-dev qt6-image-formats-plugins imagemagick
+               ${GLOW_EXTRA_PACKAGES:-})
 
 glow_missing=()
 for p in "${glow_packages[@]}"; do

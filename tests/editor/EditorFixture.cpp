@@ -25,6 +25,13 @@ QString FakeFileDialogs::saveFileName(QWidget *)
     return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
 }
 
+QString FakeFileDialogs::exportFileName(QWidget *, const QStringList &filters, const QString &suggested)
+{
+    exportFilters.append(filters);
+    exportSuggestions.append(suggested);
+    return exportNames.isEmpty() ? QString() : exportNames.takeFirst();
+}
+
 namespace {
 
 ModalSeen describe(QWidget *w)

@@ -32,6 +32,11 @@ public:
     int saveCalls = 0;
     QString openFileName(QWidget *parent) override;
     QString saveFileName(QWidget *parent) override;
+    // Export dialogs take the next of exportNames; the filters and names they were offered are kept.
+    QStringList exportNames;
+    QList<QStringList> exportFilters;
+    QStringList exportSuggestions;
+    QString exportFileName(QWidget *parent, const QStringList &filters, const QString &suggested) override;
 };
 
 // What a queued answer saw of the modal window it handled.

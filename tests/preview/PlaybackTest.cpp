@@ -1,6 +1,8 @@
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
 
+#include "AnimationHelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <QTimer>
@@ -11,6 +13,7 @@ using namespace preview;
 using model::TFrame;
 using model::TFrameEntry;
 using profiles::TCoord;
+using testing_support::frame;
 
 namespace {
 
@@ -30,15 +33,6 @@ struct FakeControls : PreviewControls {
 };
 
 const QColor Background(236, 233, 216);
-
-TFrame frame(std::uint16_t duration, std::vector<TFrameEntry> entries)
-{
-    TFrame f;
-    f.Duration = duration;
-    f.EntryCount = std::uint8_t(entries.size());
-    f.Entries.assign(entries.begin(), entries.end());
-    return f;
-}
 
 class PlaybackTest : public ::testing::Test {
 protected:

@@ -1,0 +1,109 @@
+#include "BenchSupport.h"
+
+#include "export/Animation.h"
+#include "export/AnimationWriters.h"
+#include "preview/BitmapPictureSink.h"
+#include "preview/Playback.h"
+#include "preview/QtDrawingSurface.h"
+#include "profiles/Skin.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+
+#include <filesystem>
+
+namespace {
+
+// The shipped default skin: six full-colour elements, four of them with circle shapes.
+struct Skin {
+    profiles::TProfile profile;
+    preview::QtDrawingSurface surface;
+    Skin()
+    {
+        profile.ProfileName = profiles::DefaultProfileName;
+        preview::BitmapPictureSink pictures(surface);
+        profiles::ALoadProfilePics(profile, GLOW_DATA_DIR, pictures);
+    }
+};
+
+const model::TGlowshow &largestGlowshow()
+{
+    static const model::TDocument doc = bench::largestDocument();
+    return doc.Glowshows.front();
+}
+
+// Export of the largest normal glowshow as GIF against drawing its 255 frames alone.
+void BM_GifExport(benchmark::State &state)
+{
+    Skin skin;
+    const model::TGlowshow &g = largestGlowshow();
+    bench::PathAndFloor timing;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        timing.project([&] {
+            const exporting::Animation a = exporting::renderAnimation(g, skin.profile, skin.surface.images(), {}, true);
+            bytes = std::size_t(exporting::encodeGif(a).size());
+        });
+        timing.floor([&] {
+            profiles::PerElement<bool> lit;
+            for (int i = 0; i < g.FrameCount; ++i)
+                preview::drawGlowshowFrame(skin.surface, skin.profile, g, std::uint8_t(i), lit);
+            benchmark::DoNotOptimize(skin.surface.backBuffer().constBits());
+        });
+    }
+    timing.report(state, "export_per_drawing");
+    state.counters["gif_bytes"] = double(bytes);
+}
+
+// Sizes: our GIF against ImageMagick's optimised GIF of the same frames, and our WebP.
+void BM_AnimationSize(benchmark::State &state)
+{
+    Skin skin;
+    const model::TGlowshow &g = largestGlowshow();
+    const std::string dir = bench::makeTempDir("export");
+    for (auto _ : state) {
+        const exporting::Animation a = exporting::renderAnimation(g, skin.profile, skin.surface.images(), {}, true);
+        const QByteArray gif = exporting::encodeGif(a);
+        const QByteArray webp = exporting::encodeWebp(a);
+        QImage canvas(a.size, QImage::Format_RGB32);
+        QStringList args{QStringLiteral("-delay"), QString::number(a.frames.front().milliseconds / 10)};
+        for (std::size_t i = 0; i < a.frames.size(); ++i) {
+            exporting::paintFrame(canvas, a.frames[i]);
+            const QString name =
+                QString::fromStdString(dir) + QStringLiteral("/frame%1.png").arg(i, 3, 10, QLatin1Char('0'));
+            canvas.save(name);
+            args << name;
+        }
+        const QString out = QString::fromStdString(dir) + QStringLiteral("/imagemagick.gif");
+        args << QStringLiteral("-loop") << QStringLiteral("0") << QStringLiteral("-layers")
+             << QStringLiteral("Optimize") << out;
+        if (QProcess::execute(QStringLiteral("convert"), args) != 0) {
+            state.SkipWithError("ImageMagick's convert did not run");
+            break;
+        }
+        const double magick = double(QFile(out).size());
+        state.counters["gif_bytes"] = double(gif.size());
+        state.counters["webp_bytes"] = double(webp.size());
+        state.counters["imagemagick_bytes"] = magick;
+        state.counters["gif_per_imagemagick"] = double(gif.size()) / magick;
+        state.counters["webp_per_gif"] = double(webp.size()) / double(gif.size());
+        state.counters["frames"] = double(a.frames.size());
+    }
+    bench::removeTree(dir);
+}
+
+} // namespace
+
+BENCHMARK(BM_GifExport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_AnimationSize)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    QGuiApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/Document.h"
+
+#include <QString>
+
+#include <ostream>
+
+namespace editor {
+
+// --export IN GLOWSHOW OUT and its options, as typed.
+struct ExportArguments {
+    QString in, glowshow, out;
+    QString profile; // empty: the one the settings hold
+    QString speed;   // percent of the stored timing; empty: 100
+    QString scale;   // storyboard scale; empty: 1
+    bool loop = false;
+    QString programDir; // where Profiles/ and Languages/ are; empty: the executable's folder
+};
+
+// Exports a glowshow of `doc` (read from arguments.in); reports errors to `err` and returns
+// the exit code. Makes an offscreen application for the drawing when there is none.
+int exportCommand(const model::TDocument &doc, const ExportArguments &arguments, std::ostream &err);
+
+// The glowshow GLOWSHOW names: an index from 0, or "id:" and a hexadecimal identifier (the
+// first glowshow with it). -1 when it names none.
+int glowshowArgument(const model::TDocument &doc, const QString &text);
+
+} // namespace editor

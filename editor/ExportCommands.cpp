@@ -1,0 +1,86 @@
+// Exporting the selected glowshow as an animation or a storyboard.
+#include "Unit1.h"
+
+#include "ExportFiles.h"
+#include "FileDialogs.h"
+#include "preview/QtDrawingSurface.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QSlider>
+#include <QTableWidget>
+
+namespace editor {
+
+void TMForm::createExportActions()
+{
+    AExportAnimationAction = makeAction("AExportAnimation", false, &TMForm::AExportAnimation);
+    AExportStoryboardAction = makeAction("AExportStoryboard", false, &TMForm::AExportStoryboard);
+    addCaption("ExportAnimation", [this](const QString &t) { AExportAnimationAction->setText(t); });
+    addCaption("ExportStoryboard", [this](const QString &t) { AExportStoryboardAction->setText(t); });
+}
+
+void TMForm::updateExportCommands()
+{
+    const model::TGlowshow *g = DocumentLoaded ? Document.glowshow(ListBox1->currentRow()) : nullptr;
+    AExportAnimationAction->setEnabled(g && g->Kind == model::KindNormal);
+    AExportStoryboardAction->setEnabled(g != nullptr);
+}
+
+ExportSetup TMForm::exportSetup() const
+{
+    ExportSetup setup;
+    setup.profile = &CurrentProfile;
+    setup.images = &mSurface->images();
+    setup.speed = exporting::speedOfTrackBar(TrackBar4->value());
+    setup.loopSwitch = CheckBox4->isChecked();
+    setup.text = [this](std::string_view key) { return uiText(key); };
+    for (int n = 1; n <= profiles::ElementCount; ++n) {
+        const QTableWidgetItem *name = SlotGrid->item(n - 1, 0);
+        setup.storyboard.elements[std::size_t(n - 1)] = name ? name->text() : QString();
+        setup.storyboard.behaviours[std::size_t(n - 1)] = CurrentProfile.ElementColors[n];
+        setup.storyboard.hidden[std::size_t(n - 1)] = isElementHidden(n);
+    }
+    setup.storyboard.durationCaption = uiText("StoryboardDurations");
+    setup.storyboard.parameterCaption = uiText("StoryboardParameters");
+    return setup;
+}
+
+void TMForm::exportSelected(bool animation)
+{
+    const int row = ListBox1->currentRow();
+    const model::TGlowshow *g = Document.glowshow(row);
+    if (!g)
+        return;
+    const QString label = ListBox1->item(row)->text();
+    const ExportSetup setup = exportSetup();
+    // Say why before asking for a name: nothing would be written.
+    if (animation && glowshowAnimation(*g, setup).frames.empty())
+        throw std::runtime_error(uiText("ExportNoFrames").arg(label).toStdString());
+
+    const QString document = QString::fromStdString(Document.GlowFile.FileName);
+    const QString base = document.isEmpty() ? QStringLiteral("glowshow") : QFileInfo(document).completeBaseName();
+    const QString stem =
+        QStringLiteral("%1-%2").arg(base, QStringLiteral("%1").arg(g->Id, 2, 16, QLatin1Char('0')).toUpper());
+    const QStringList filters =
+        animation ? QStringList{uiText("GifFilter"), uiText("WebpFilter")} : QStringList{uiText("PngFilter")};
+    const QString suggested = stem + (animation ? QStringLiteral(".gif") : QStringLiteral(".png"));
+    const QString fileName = mEnvironment.dialogs->exportFileName(this, filters, suggested);
+    if (fileName.isEmpty())
+        return;
+    exportGlowshow(*g, label, fileName, setup, animation ? ExportChoice::Animation : ExportChoice::Storyboard);
+}
+
+void TMForm::AExportAnimation()
+{
+    exportSelected(true);
+}
+
+void TMForm::AExportStoryboard()
+{
+    exportSelected(false);
+}
+
+} // namespace editor
