@@ -91,14 +91,4 @@ TEST(ProgramFolder, NamesDifferingOnlyInCase)
         EXPECT_EQ(element1(tmp.dir(), c.asked), c.expected) << c.asked;
 }
 
-TEST(ProgramFolder, ReadsReadOnlyProfile)
-{
-    TempDir tmp;
-    tmp.write("Profiles/Motorola Lumen.eng", "[Elements]\nElement01=Keypad\n");
-    const auto file = model::nativePath(tmp.dir() + "Profiles/Motorola Lumen.eng");
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    EXPECT_EQ(element1(tmp.dir(), "Motorola Lumen"), "Keypad");
-    std::filesystem::permissions(file, std::filesystem::perms::owner_all);
-}
-
 } // namespace
