@@ -1,12 +1,12 @@
 #include "FileRegistration.h"
 
+#include "PatFileType.h"
 #include "Unit1.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <stdexcept>
 
@@ -79,20 +79,8 @@ QString openCommand(const QString &executable)
 void registerPatFileType(const QString &executable)
 {
 #ifdef Q_OS_WIN
-    // Per user: HKEY_CLASSES_ROOT merges these keys in without administrator rights.
-    QSettings classes(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
-    const std::pair<const char *, QString> values[] = {
-        {".pat/.", QStringLiteral("GlowEdit2.PAT.File")},
-        {"GlowEdit2.PAT.File/.", QStringLiteral("Motorola Glowshow File")},
-        {"GlowEdit2.PAT.File/DefaultIcon/.", QStringLiteral("shimgvw.dll,2")},
-        {"GlowEdit2.PAT.File/shell/open/command/.", openCommand(executable)},
-    };
-    for (const auto &[key, value] : values) {
-        classes.setValue(QString::fromLatin1(key), value);
-        classes.sync();
-        if (classes.status() != QSettings::NoError)
-            throw std::runtime_error(std::string("Failed to set data for '") + key + "'");
-    }
+    UserClassesRegistry classes;
+    writePatFileType(classes, openCommand(executable).toStdString());
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 #else
     const QString dataHome = xdgHome("XDG_DATA_HOME", QStringLiteral("/.local/share"));

@@ -1,10 +1,16 @@
 #include "GlowFile.h"
 
+#include "NativePath.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace model {
 
@@ -160,9 +166,36 @@ std::size_t imageSizeHint(const TDocument &doc)
     return size;
 }
 
+#ifdef _WIN32
+struct HandleCloser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+#else
 struct FileCloser {
     void operator()(std::FILE *f) const { std::fclose(f); }
 };
+#endif
+
+// Reads until `readSome` (which fills at most `room` bytes and returns the count, 0 at the end)
+// runs dry, into a buffer sized once from the file's length. The length is only a hint: a
+// folder opens too and seeks to a huge "end", and a file may grow meanwhile, so the buffer
+// still grows while reads fill it.
+template <class ReadSome> std::vector<std::uint8_t> readAll(long long expected, ReadSome readSome)
+{
+    constexpr long long MostTrusted = 1LL << 30;
+    // One byte more than the length, so the read that fills the file also sees its end.
+    std::vector<std::uint8_t> bytes(expected > 0 && expected < MostTrusted ? std::size_t(expected) + 1 : 65536);
+    std::size_t filled = 0;
+    for (;;) {
+        const std::size_t got = readSome(bytes.data() + filled, bytes.size() - filled);
+        filled += got;
+        if (got == 0 || filled < bytes.size())
+            break;
+        bytes.resize(bytes.size() * 2);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
 
 } // namespace
 
@@ -272,15 +305,45 @@ std::vector<std::uint8_t> EncodeGlowFile(TDocument &doc)
     return bytes;
 }
 
+#ifdef _WIN32
+
+std::vector<std::uint8_t> readFileBytes(const std::string &path)
+{
+    // CreateFile says "path not found" for an empty name; the run-time reports a missing file.
+    if (path.empty())
+        throw IoError(IoError::FileNotFound);
+    // Others may keep the file open for writing meanwhile, as the C run-time's open allows.
+    const HANDLE handle = CreateFileW(nativePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // No Windows file system holds a name longer than 255 characters, yet the system
+        // (and Wine) may call one missing.
+        if (error == ERROR_FILE_NOT_FOUND) {
+            for (const auto &part : nativePath(path)) {
+                if (part.native().size() > 255)
+                    throw IoError(IoError::InvalidFilename);
+            }
+        }
+        throw IoError::fromWindowsError(error);
+    }
+    const std::unique_ptr<void, HandleCloser> closer(handle);
+    LARGE_INTEGER length{};
+    const long long expected = GetFileSizeEx(handle, &length) ? length.QuadPart : 0;
+    return readAll(expected, [&](std::uint8_t *into, std::size_t room) {
+        DWORD got = 0;
+        if (!ReadFile(handle, into, DWORD(std::min<std::size_t>(room, MAXDWORD)), &got, nullptr))
+            throw IoError::fromWindowsError(GetLastError());
+        return std::size_t(got);
+    });
+}
+
+#else
+
 std::vector<std::uint8_t> readFileBytes(const std::string &path)
 {
     errno = 0;
-#ifdef _WIN32
-    std::unique_ptr<std::FILE, FileCloser> file(
-        _wfopen(std::filesystem::path(std::u8string(path.begin(), path.end())).wstring().c_str(), L"rb"));
-#else
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-#endif
     if (!file) {
         const int err = errno;
         // The OS says "no such file" for a missing folder too; the run-time calls that
@@ -293,31 +356,20 @@ std::vector<std::uint8_t> readFileBytes(const std::string &path)
         }
         throw IoError::fromErrno(err ? err : EIO);
     }
-    // Read straight into a buffer sized once from the file's length. The length is only a
-    // hint: a folder opens too and seeks to a huge "end", and a file may grow meanwhile, so
-    // the buffer still grows while reads fill it.
     long expected = 0;
     if (std::fseek(file.get(), 0, SEEK_END) == 0) {
         expected = std::ftell(file.get());
         std::rewind(file.get());
     }
-    constexpr long MostTrusted = long(1) << 30;
-    // One byte more than the length, so the read that fills the file also sees its end.
-    std::vector<std::uint8_t> bytes(expected > 0 && expected < MostTrusted ? std::size_t(expected) + 1 : 65536);
-    std::size_t filled = 0;
-    for (;;) {
-        const std::size_t room = bytes.size() - filled;
-        filled += std::fread(bytes.data() + filled, 1, room, file.get());
-        if (filled < bytes.size()) {
-            if (std::ferror(file.get()))
-                throw IoError::fromErrno(errno ? errno : EIO);
-            break;
-        }
-        bytes.resize(bytes.size() * 2);
-    }
-    bytes.resize(filled);
-    return bytes;
+    return readAll(expected, [&](std::uint8_t *into, std::size_t room) {
+        const std::size_t got = std::fread(into, 1, room, file.get());
+        if (got < room && std::ferror(file.get()))
+            throw IoError::fromErrno(errno ? errno : EIO);
+        return got;
+    });
 }
+
+#endif
 
 bool ReadGlowFile(TDocument &doc, const std::string &path)
 {

@@ -25,6 +25,9 @@ public:
 
     // Maps an errno value from a failed open, read or write.
     static IoError fromErrno(int err);
+    // Maps a Windows error code (GetLastError) from a failed open or read. The run-time's
+    // own codes are Windows codes: 3, a missing folder, is its "Invalid filename".
+    static IoError fromWindowsError(unsigned long code);
 
 private:
     int mCode;

@@ -5,7 +5,8 @@
 #include <vector>
 
 // Windows finds files without regard to letter case; profile, skin and picture names come from
-// such searches and from files written for Windows, so lookups here fold ASCII case too.
+// such searches and from files written for Windows, so lookups here fold ASCII case too. On
+// Windows the searches are the system's own. Names are UTF-8.
 namespace profiles {
 
 // Windows wildcard match ("*", "?") without regard to letter case; a mask ending in "."

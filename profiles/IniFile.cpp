@@ -2,6 +2,8 @@
 
 #include "CodePage.h"
 
+#include "model/NativePath.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -113,7 +115,7 @@ IniFile IniFile::load(const std::string &path)
 {
     if (path.empty())
         return {};
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(model::nativePath(path), std::ios::binary);
     if (!in)
         return {};
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -3,6 +3,7 @@
 #include "DirectorySearch.h"
 
 #include "model/IoError.h"
+#include "model/NativePath.h"
 
 #include <filesystem>
 #include <system_error>
@@ -13,13 +14,13 @@ namespace {
 bool isRegularFile(const std::string &path)
 {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+    return std::filesystem::is_regular_file(model::nativePath(path), ec);
 }
 
 // A base name from the skin file must not reach outside Images/: such a picture is treated
 // as missing, with the same error a missing file gives.
-void loadPicture(PictureSink &pictures, const std::string &key, const std::string &imagesDir,
-                 const std::string &base, const std::string &suffix)
+void loadPicture(PictureSink &pictures, const std::string &key, const std::string &imagesDir, const std::string &base,
+                 const std::string &suffix)
 {
     const std::string fileName = base + suffix;
     if (!isPlainName(fileName))

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian, when it is missing. Sourced by run.sh and test.sh.
-# GLOW_EXTRA_PACKAGES adds packages (the sanitizer and fuzz runs need clang).
+# GLOW_EXTRA_PACKAGES adds packages (the sanitizer and fuzz runs need clang; the Windows check
+# MinGW-w64, Wine and GoogleTest's sources).
 set -euo pipefail
 
 glow_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
