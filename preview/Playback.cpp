@@ -1,5 +1,7 @@
 #include "Playback.h"
 
+#include "model/FrameOperations.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -40,7 +42,10 @@ Playback::Playback(model::TDocument &doc, profiles::TProfile &profile, DrawingSu
 {
 }
 
-void Playback::DXDrawInitializeSurface() { mSurface.fill(BackgroundDeviceValue); }
+void Playback::DXDrawInitializeSurface()
+{
+    mSurface.fill(BackgroundDeviceValue);
+}
 
 void Playback::Button15Click()
 {
@@ -55,14 +60,20 @@ void Playback::Button15Click()
     if (caption == mProfile.PlayCaption && mControls.documentLoaded() && glowshow &&
         glowshow->Kind == model::KindNormal) {
         mControls.setButton15Caption(mProfile.StopCaption);
-        for (int n = 1; n <= profiles::ElementCount; ++n)
-            mProfile.ElementLit[n] = false;
+        restart();
         mSurface.setTimerInterval(mControls.trackBar4Position() + 100);
-        PreviewFrame = 0;
-        mFailedFrame = -1;
         mSurface.setTimerEnabled(true);
         mControls.setEditingEnabled(false);
     }
+}
+
+void Playback::restart()
+{
+    // Every start, and every round of a repeated glowshow, begins with the on/off elements unlit.
+    for (int n = 1; n <= profiles::ElementCount; ++n)
+        mProfile.ElementLit[n] = false;
+    PreviewFrame = 0;
+    mFailedFrame = -1;
 }
 
 void Playback::stop()
@@ -85,13 +96,15 @@ void Playback::Timer1Timer()
 {
     const model::TGlowshow *glowshow = mDoc.current();
     // A glowshow that vanished or is not a normal one has nothing more to play.
-    const std::size_t frameCount =
-        glowshow && glowshow->Kind == model::KindNormal
-            ? std::min<std::size_t>(glowshow->FrameCount, glowshow->Frames.size())
-            : 0;
+    const std::size_t frameCount = glowshow && glowshow->Kind == model::KindNormal
+                                       ? std::min<std::size_t>(glowshow->FrameCount, glowshow->Frames.size())
+                                       : 0;
     if (PreviewFrame >= frameCount) {
-        stopAtEnd();
-        return;
+        if (frameCount == 0 || !mControls.repeatChecked()) {
+            stopAtEnd();
+            return;
+        }
+        restart();
     }
     if (!drawFrame()) {
         // The next tick draws the same frame again; a frame that fails twice is skipped so
@@ -113,48 +126,20 @@ void Playback::Timer1Timer()
 
 bool Playback::drawFrame()
 {
+    const model::TGlowshow *glowshow = mDoc.current();
+    if (!glowshow)
+        return false;
     try {
-        mSurface.fill(BackgroundDeviceValue);
-        mSurface.draw("0", 0, 0);
-        for (int n = 1; n <= profiles::ElementCount; ++n) {
-            if (!mProfile.ElementAvailable[n])
-                continue;
-            const std::uint8_t e = mDoc.FindEntry(std::uint8_t(n), PreviewFrame);
-            drawElement(n, e == model::NoEntry ? nullptr : mDoc.entryAt(PreviewFrame, e));
-        }
-        mSurface.flip();
+        drawGlowshowFrame(mSurface, mProfile, *glowshow, PreviewFrame, mProfile.ElementLit);
     } catch (const std::exception &) {
         return false;
     }
     return true;
 }
 
-void Playback::drawElement(int n, const model::TFrameEntry *entry)
-{
-    const std::int32_t behaviour = mProfile.ElementColors[n];
-    const std::vector<profiles::TCoord> &shapes = mProfile.Shapes[n];
-    if (entry && behaviour == profiles::FullColour) {
-        const std::uint32_t colour = model::ScreenColor(entry->Red, entry->Green, entry->Blue);
-        const std::size_t count =
-            std::min<std::size_t>(std::size_t(std::max<int>(mProfile.ShapeCounts[n], 0)), shapes.size());
-        for (std::size_t j = 0; j < count; ++j) {
-            const profiles::TCoord &s = shapes[j];
-            if (s.Shape == "Rectangle")
-                mSurface.fillRectAlpha({s.Left, s.Top, s.Right, s.Bottom}, colour, s.Opacity);
-            else if (s.Shape == "Circle")
-                drawCircle(s, colour);
-        }
-    }
-    if (behaviour < 0)
-        return;
-    if (entry)
-        mProfile.ElementLit[n] = (entry->Blue & 1) != 0;
-    // An on/off element without a shape has no position to draw its picture at.
-    if (mProfile.ElementLit[n] && !shapes.empty())
-        mSurface.draw(ImageNames[n], shapes.front().Left, shapes.front().Top);
-}
+namespace {
 
-void Playback::drawCircle(const profiles::TCoord &s, std::uint32_t colour)
+void drawCircle(DrawingSurface &surface, const profiles::TCoord &s, std::uint32_t colour)
 {
     const std::int64_t width = std::int64_t(s.Right) - s.Left;
     const std::int64_t height = std::int64_t(s.Bottom) - s.Top;
@@ -176,12 +161,71 @@ void Playback::drawCircle(const profiles::TCoord &s, std::uint32_t colour)
         painter.setPen(c);
         painter.setBrush(c);
         // Pen centred half a pixel inside, so the outline stays within the rectangle.
-        painter.drawEllipse(QRectF(double(s.Left - left) + 0.5, double(s.Top - top) + 0.5,
-                                   double(width) - 1.0, double(height) - 1.0));
+        painter.drawEllipse(
+            QRectF(double(s.Left - left) + 0.5, double(s.Top - top) + 0.5, double(width) - 1.0, double(height) - 1.0));
     }
-    mSurface.assignPicture("Circle", bitmap);
-    mSurface.restore("Circle");
-    mSurface.drawAlpha("Circle", {int(left), int(top), int(right), int(bottom)}, s.Opacity);
+    surface.assignPicture("Circle", bitmap);
+    surface.restore("Circle");
+    surface.drawAlpha("Circle", {int(left), int(top), int(right), int(bottom)}, s.Opacity);
+}
+
+void drawElement(DrawingSurface &surface, const profiles::TProfile &profile, int n, const model::TFrameEntry *entry,
+                 LitState &lit)
+{
+    const std::int32_t behaviour = profile.ElementColors[n];
+    const std::vector<profiles::TCoord> &shapes = profile.Shapes[n];
+    if (entry && behaviour == profiles::FullColour) {
+        const std::uint32_t colour = model::ScreenColor(entry->Red, entry->Green, entry->Blue);
+        const std::size_t count =
+            std::min<std::size_t>(std::size_t(std::max<int>(profile.ShapeCounts[n], 0)), shapes.size());
+        for (std::size_t j = 0; j < count; ++j) {
+            const profiles::TCoord &s = shapes[j];
+            if (s.Shape == "Rectangle")
+                surface.fillRectAlpha({s.Left, s.Top, s.Right, s.Bottom}, colour, s.Opacity);
+            else if (s.Shape == "Circle")
+                drawCircle(surface, s, colour);
+        }
+    }
+    if (behaviour < 0)
+        return;
+    if (entry)
+        lit[n] = (entry->Blue & 1) != 0;
+    // An on/off element without a shape has no position to draw its picture at.
+    if (lit[n] && !shapes.empty())
+        surface.draw(ImageNames[n], shapes.front().Left, shapes.front().Top);
+}
+
+const model::TFrameEntry *entryOf(const model::TGlowshow &glowshow, std::size_t frame, int element)
+{
+    if (glowshow.Kind != model::KindNormal || frame >= glowshow.Frames.size())
+        return nullptr;
+    const model::TFrame &f = glowshow.Frames[frame];
+    const std::uint8_t e = model::findFrameEntry(f, std::uint8_t(element));
+    return e == model::NoEntry ? nullptr : &f.Entries[e];
+}
+
+} // namespace
+
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::size_t frame, LitState &lit)
+{
+    surface.fill(BackgroundDeviceValue);
+    surface.draw("0", 0, 0);
+    for (int n = 1; n <= profiles::ElementCount; ++n)
+        if (profile.ElementAvailable[n])
+            drawElement(surface, profile, n, entryOf(glowshow, frame, n), lit);
+    surface.flip();
+}
+
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::size_t frame)
+{
+    LitState lit;
+    for (std::size_t before = 0; before < frame && before < glowshow.Frames.size(); ++before)
+        for (int n = 1; n <= profiles::ElementCount; ++n)
+            if (const model::TFrameEntry *e = entryOf(glowshow, before, n))
+                lit[n] = (e->Blue & 1) != 0;
+    drawGlowshowFrame(surface, profile, glowshow, frame, lit);
 }
 
 } // namespace preview

@@ -21,6 +21,8 @@ public:
     virtual int trackBar4Position() const = 0;
     virtual void showDXDraw() = 0;
     virtual bool documentLoaded() const = 0;
+    // Ticked: playback starts again after the last frame until it is stopped.
+    virtual bool repeatChecked() const { return false; }
 };
 
 // Milliseconds a frame stays: duration scaled by the speed position 0 (100 %) .. 100 (50 %).
@@ -29,11 +31,25 @@ int scaledInterval(std::uint16_t duration, int speedPosition);
 // Index of the first label equal to `label` without regard to case, or -1.
 int findLabel(const std::vector<std::string> &labels, const std::string &label);
 
+// The on/off state of each element, carried from the last frame with an entry for it.
+using LitState = profiles::PerElement<bool>;
+
+// Draws frame `frame` of a normal glowshow on the surface and flips: the device picture,
+// then each available element as the profile draws it. On/off elements take their state
+// from the frame's entries into `lit` and keep it where the frame has none. A frame the
+// glowshow does not hold shows the bare device. Throws what the surface throws; nothing is
+// flipped then.
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::size_t frame, LitState &lit);
+// The frame as playback shows it on reaching it from the start: all on/off elements begin
+// unlit and carry their state through the frames before.
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::size_t frame);
+
 // Plays the current glowshow of the document on the surface, one frame per timer tick.
 class Playback {
 public:
-    Playback(model::TDocument &doc, profiles::TProfile &profile, DrawingSurface &surface,
-             PreviewControls &controls);
+    Playback(model::TDocument &doc, profiles::TProfile &profile, DrawingSurface &surface, PreviewControls &controls);
 
     void Button15Click();
     void Timer1Timer();
@@ -45,8 +61,7 @@ public:
 private:
     // False when drawing failed; nothing was flipped then.
     bool drawFrame();
-    void drawElement(int element, const model::TFrameEntry *entry);
-    void drawCircle(const profiles::TCoord &shape, std::uint32_t colour);
+    void restart();
     void stop();
     void stopAtEnd();
 
