@@ -15,6 +15,9 @@ constexpr auto Texts = std::to_array<EditorText>({
     {"Redo", "&Redo"},
     {"UndoStep", "&Undo %1"},
     {"RedoStep", "&Redo %1"},
+    {"OpenRecent", "Open &Recent"},
+    {"RecentFileMissing", "This file no longer exists and was removed from the recent files: %1"},
+    {"PreviewFrame", "frame %1 / %2"},
 });
 
 } // namespace

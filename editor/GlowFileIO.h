@@ -24,4 +24,8 @@ using SinkWrapper = std::function<std::unique_ptr<model::ByteSink>(std::unique_p
 void WriteGlowFile(model::TDocument &doc, const QString &fileName);
 void WriteGlowFile(model::TDocument &doc, const QString &fileName, const SinkWrapper &wrap);
 
+// Runs a file operation; a model::IoError it raises is raised again with the file's full path
+// on a line of its own after the run-time's text, so that the error box names the file.
+void namingFile(const QString &fileName, const std::function<void()> &operation);
+
 } // namespace editor

@@ -45,6 +45,8 @@ public:
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    // After every paint: what the grid shows may have changed.
+    void painted();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

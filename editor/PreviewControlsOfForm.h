@@ -5,6 +5,7 @@
 #include "preview/DXDraw.h"
 #include "preview/Playback.h"
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -17,10 +18,7 @@ class TMForm::PreviewControlsOfForm : public preview::PreviewControls {
 public:
     explicit PreviewControlsOfForm(TMForm &form) : mForm(form) {}
     std::string button15Caption() const override { return captionSource(mForm.Button15->text()); }
-    void setButton15Caption(const std::string &caption) override
-    {
-        mForm.Button15->setText(captionText(caption));
-    }
+    void setButton15Caption(const std::string &caption) override { mForm.Button15->setText(captionText(caption)); }
     void setEditingEnabled(bool enabled) override
     {
         mForm.Tab1->setEnabled(enabled);
@@ -32,6 +30,7 @@ public:
     int trackBar4Position() const override { return mForm.TrackBar4->value(); }
     void showDXDraw() override { mForm.DXDraw->show(); }
     bool documentLoaded() const override { return mForm.DocumentLoaded; }
+    bool repeatChecked() const override { return mForm.CheckBox4->isChecked(); }
 
 private:
     TMForm &mForm;

@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 #include <string_view>
-#include <vector>
 #include <unordered_map>
+#include <vector>
 
 class QAction;
 class QBoxLayout;
@@ -20,6 +20,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -51,10 +52,10 @@ class TSForm;
 
 // What the main window needs from its surroundings; tests supply their own.
 struct EditorEnvironment {
-    QString programDir;          // the executable's folder, with a trailing separator
-    QStringList arguments;       // command-line parameters after the program name
+    QString programDir;             // the executable's folder, with a trailing separator
+    QStringList arguments;          // command-line parameters after the program name
     FileDialogs *dialogs = nullptr; // nullptr: the standard dialogs
-    QString settingsFile;            // empty: the user's own settings store
+    QString settingsFile;           // empty: the user's own settings store
 };
 
 // The main window. Its commands are the actions of the action list; each is executed through
@@ -84,6 +85,9 @@ public:
     void AMFormCreate();
     void ASaveActiv();
     void AOpenFile();
+    // Opens a named file as Open does after its dialog: the drop, the recent files and Open
+    // itself all come here.
+    void openDocumentFile(const QString &fileName);
     void ANewFile();
     void ASave();
     void ASaveAs();
@@ -155,6 +159,17 @@ public:
     bool isElementHidden(int element) const;
     // The preview's surface, for tests that look at its pixels.
     preview::QtDrawingSurface &previewSurface();
+    // The surface of the device view beside the grid.
+    preview::QtDrawingSurface &liveSurface();
+    // Shows the frame of the grid's current column on the device view, or hides the view
+    // when no normal glowshow is shown. Never changes the document.
+    void updateLiveView();
+    // The files of File > Open Recent, the latest first.
+    QStringList recentFiles() const { return mRecentFiles; }
+    // Opens a file of the recent list; a file that no longer exists leaves the list, with a message.
+    void openRecentFile(const QString &fileName);
+    // The single .pat file a drop carries, or an empty name when the drop is not one.
+    static QString droppedGlowFile(const QMimeData *data);
     // Redraws one cell of EditGrid at once.
     void redrawCell(int column, int row);
     // The current entry: a frame entry (normal) or a step (rhythm), or nullptr when the
@@ -170,19 +185,18 @@ public:
     // --- Menu ---
     QMenu *File2;
     QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *Exit1;
+    QMenu *RecentFiles1;
     QMenu *Help1;
     QAction *About1;
 
     // --- Action list ---
-    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction,
-        *ASearchProfilesAction, *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction,
-        *AUpdateSlotsAction, *APreColorAction, *AMakeSelectAction, *AMakePrevColAction,
-        *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction, *AAddNewGlowAction,
-        *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
-        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction,
-        *AReadLanguageAction, *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction,
-        *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
-        *ALoadProfilePicsAction;
+    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction, *ASearchProfilesAction,
+        *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction, *AUpdateSlotsAction, *APreColorAction,
+        *AMakeSelectAction, *AMakePrevColAction, *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction,
+        *AAddNewGlowAction, *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
+        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction, *AReadLanguageAction,
+        *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction, *AClearAllFramesAction, *ACopyAllFramesAction,
+        *AShowAboutAction, *ARegisterPATAction, *ALoadProfilePicsAction, *ARecentFilesAction;
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -232,11 +246,17 @@ public:
     QSlider *TrackBar4;
     QLabel *Label15, *Label17, *Label18;
     QCheckBox *CheckBox4;
+    QLabel *FrameIndicator;
     preview::DXDraw *DXDraw;
+    // The device view beside the grids of the editing page.
+    preview::DXDraw *LiveView;
     QTimer *Timer1;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
@@ -246,14 +266,27 @@ private:
     QWidget *createGlowshowOptionsPage();
     QWidget *createSlotOperationsPage();
     QWidget *createSelectedFramePage();
-    void createGrids(QWidget *page);
+    void createGrids(QBoxLayout *page);
     void createPreviewPage();
     void createPreviewSurface(QBoxLayout *page);
     void connectHandlers();
     QAction *makeAction(const char *name, bool enabled, void (TMForm::*handler)());
     void FormClose();
-    // Sizes the window for the captions it shows now.
+    // Keeps the window at least as large as its designed size and the captions it shows now.
     void fitToCaptions();
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
+    // Adds a file just read to the front of the recent list and stores the list.
+    void rememberRecentFile(const QString &fileName);
+    void setRecentFiles(const QStringList &files);
+    void fillRecentMenu();
+    // Refreshes the glowshow names of the three lists in the chosen language, in place.
+    void relabelLists();
+    // Shows "frame n / N" under the preview while it plays.
+    void updateFrameIndicator();
+    // Shows the first frame of the preview's glowshow while nothing plays.
+    void showPreviewFirstFrame();
+    void createLiveView(QBoxLayout *page);
 
     // Fills FrameGrid's two rows for the current glowshow.
     void fillFrameGrid();
@@ -294,6 +327,9 @@ private:
     std::unordered_map<QAction *, std::function<void()>> mHandlers;
     class PreviewControlsOfForm;
     std::unique_ptr<preview::QtDrawingSurface> mSurface;
+    std::unique_ptr<preview::QtDrawingSurface> mLiveSurface;
+    bool mLiveViewPending = false;
+    QStringList mRecentFiles;
     std::unique_ptr<PreviewControlsOfForm> mPreviewControls;
     std::unique_ptr<preview::Playback> mPlayback;
     std::unique_ptr<settings::SettingsStore> mSettings;
