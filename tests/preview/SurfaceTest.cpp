@@ -248,29 +248,3 @@ TEST(DrawingSurface, DXDrawShowsTheLastFlippedPictureOnly)
     EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 0, 255));
     EXPECT_EQ(shown.pixelColor(256, 424), QColor(0, 0, 255));
 }
-
-TEST(DrawingSurface, DXDrawCentresThePictureGrowingByWholeMultiplesOrShrinkingToFit)
-{
-    QtDrawingSurface s;
-    s.fill(0x0000FF);
-    s.flip();
-    const struct {
-        bool wholeMultiples;
-        QSize widget;
-        QRect picture;
-    } cases[] = {
-        {true, {257, 425}, {0, 0, 257, 425}},       {true, {600, 900}, {43, 25, 514, 850}},
-        {true, {1000, 1300}, {114, 12, 771, 1275}}, {false, {600, 900}, {171, 237, 257, 425}},
-        {false, {100, 400}, {0, 117, 100, 165}},
-    };
-    for (const auto &c : cases) {
-        preview::DXDraw widget(&s);
-        widget.setWholeMultiples(c.wholeMultiples);
-        widget.setMinimumSize(0, 0);
-        widget.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        widget.resize(c.widget);
-        EXPECT_EQ(widget.pictureRect(), c.picture) << c.widget.width() << "x" << c.widget.height();
-        const QImage shown = widget.grab().toImage();
-        EXPECT_EQ(shown.pixelColor(c.picture.center()), QColor(0, 0, 255));
-    }
-}

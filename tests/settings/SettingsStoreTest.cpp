@@ -188,19 +188,3 @@ TEST(RecentFiles, LatestFirstEachOnceAtMostEight)
     for (const auto &c : cases)
         EXPECT_EQ(settings::withRecentFile(c.before, c.added), c.after) << c.added.toStdString();
 }
-
-TEST_F(SettingsFile, RecentFilesAndGeometryComeBackAsStored)
-{
-    const QStringList files{"/a b/one, two.pat", "/c/ä.pat", "=x.pat"};
-    const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03\x00\x00", 8);
-    {
-        SettingsStore store(path());
-        settings::saveRecentFiles(store, {"/old/1.pat", "/old/2.pat", "/old/3.pat", "/old/4.pat"});
-        settings::saveRecentFiles(store, files);
-        settings::saveWindowGeometry(store, geometry);
-    }
-    const SettingsStore store(path());
-    EXPECT_EQ(settings::readRecentFiles(store), files) << "a shorter list leaves nothing of the longer one";
-    EXPECT_EQ(settings::readWindowGeometry(store), geometry);
-    EXPECT_TRUE(settings::readWindowGeometry(SettingsStore(mDir.filePath("none.ini"))).isEmpty());
-}
