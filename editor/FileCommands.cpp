@@ -67,7 +67,12 @@ void TMForm::readDocument(const QString &fileName)
     // The name is taken only once the file has been read, so a later Save can never
     // write the old document over a file that was not read.
     bool ours = false;
-    namingFile(fileName, [&] { ours = ReadGlowFile(Document, fileName); });
+    namingFile(fileName, [&] {
+        // A folder opens for reading on some systems and fails only at the first read.
+        if (QFileInfo(fileName).isDir())
+            throw model::IoError(model::IoError::AccessDenied);
+        ours = ReadGlowFile(Document, fileName);
+    });
     if (!ours)
         throw NotAGlowFileError(fileName);
     Document.GlowFile.FileName = fileName.toStdString();

@@ -53,6 +53,11 @@ void TMForm::createPreviewSurface(QBoxLayout *page)
                 surface->setApplicationActive(state == Qt::ApplicationActive);
             });
     DXDrawInitializeSurface();
+    // Edits made meanwhile show when the preview page comes back.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (PageControl1->currentWidget() == Tab3 && ListBox2->currentRow() >= 0)
+            showPreviewFirstFrame();
+    });
 }
 
 void TMForm::ListBox2Click()

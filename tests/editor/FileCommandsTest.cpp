@@ -182,7 +182,7 @@ TEST_F(FileCommandsTest, OpenOfFileNotStartingWith257NamesItAndSaveLeavesItAlone
     EXPECT_EQ(fileBytes(good).toHex(' '), fromHex(workedExamples[0].hex).toHex(' '));
 }
 
-TEST_F(FileCommandsTest, OpenOfTruncatedFileReportsReadBeyondEndAndKeepsDocument)
+TEST_F(FileCommandsTest, OpenOfTruncatedFileOrFolderReportsTheRunTimeErrorAndKeepsDocument)
 {
     start();
     const QString good = writeBytes("good.pat", fromHex(workedExamples[0].hex));
@@ -190,6 +190,8 @@ TEST_F(FileCommandsTest, OpenOfTruncatedFileReportsReadBeyondEndAndKeepsDocument
     const model::TDocument before = form().Document;
     const QString truncated = writeBytes("short.pat", fromHex("01 01 00 0C 01 00 06 01"));
     EXPECT_EQ(openExpectingError(truncated), naming("Read beyond end of file", truncated));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pat"));
+    EXPECT_EQ(openExpectingError(path("folder.pat")), naming("File access denied", path("folder.pat")));
     EXPECT_EQ(form().Document, before);
 }
 
