@@ -71,7 +71,8 @@ bool allColumnsShown(editor::EditGridView *grid)
 {
     QHeaderView *h = grid->horizontalHeader();
     return h->count() == model::MaxCount &&
-           h->sectionViewportPosition(model::MaxCount - 1) + h->sectionSize(model::MaxCount - 1) <= grid->viewport()->width() &&
+           h->sectionViewportPosition(model::MaxCount - 1) + h->sectionSize(model::MaxCount - 1) <=
+               grid->viewport()->width() &&
            grid->verticalHeader()->sectionViewportPosition(editor::ElementRows - 1) + editor::GridRowHeight <=
                grid->viewport()->height();
 }
@@ -80,10 +81,15 @@ void BM_GridPaint(benchmark::State &state)
 {
     loadLargest();
     gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    // Argument 1: the window maximised on a 1920 x 1080 screen, with the device view beside.
+    const QSize windowSize = gForm->size();
+    if (state.range(0) == 1)
+        gForm->resize(1920, 1080);
     QCoreApplication::processEvents();
     editor::EditGridView *grid = gForm->EditGrid;
-    // The window has a fixed size; the grid alone is widened for as long as it is painted
-    // here, and the window's layout puts it back afterwards.
+    state.counters["visible_columns"] = grid->viewport()->width() / editor::GridColumnWidth;
+    // The grid alone is widened for as long as it is painted here, and the window's layout
+    // puts it back afterwards.
     const QSize placed = grid->size();
     for (int attempt = 0; attempt < 4 && !allColumnsShown(grid); ++attempt) {
         const int missing = model::MaxCount * editor::GridColumnWidth - grid->viewport()->width();
@@ -124,6 +130,7 @@ void BM_GridPaint(benchmark::State &state)
     grid->resize(placed);
     if (QLayout *layout = grid->parentWidget()->layout())
         layout->invalidate();
+    gForm->resize(windowSize);
     QCoreApplication::processEvents();
 }
 
@@ -184,8 +191,8 @@ void BM_PreviewTick(benchmark::State &state)
         return;
     }
     int flips = 0;
-    const auto connection = QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::flipped,
-                                             [&flips] { ++flips; });
+    const auto connection =
+        QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::flipped, [&flips] { ++flips; });
     gForm->Button15Click();
     int drawn = 0;
     std::vector<double> ticks;
@@ -211,6 +218,42 @@ void BM_PreviewTick(benchmark::State &state)
     state.counters["frames_drawn_ok"] = double(flips) / double(ticks.size());
 }
 
+// The device view redrawn after a colour change, against one preview tick of the same
+// document measured alternately: both draw one whole frame of the same skin.
+void BM_LiveViewRedraw(benchmark::State &state)
+{
+    loadLargest();
+    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    QCoreApplication::processEvents();
+    // The last column: the view also works out the on/off state of all frames before it.
+    gForm->EditGrid->setCurrentIndex(gForm->EditGrid->model()->index(0, model::MaxCount - 1));
+    QCoreApplication::processEvents();
+    model::TFrameEntry &edited = gForm->Document.Glowshows[0].Frames.back().Entries[0];
+    int flips = 0;
+    const auto connection =
+        QObject::connect(&gForm->liveSurface(), &preview::QtDrawingSurface::flipped, [&flips] { ++flips; });
+    gForm->Button15Click();
+    int drawn = 0;
+    bench::PathAndFloor timing;
+    for (auto _ : state) {
+        if (drawn == model::MaxCount) {
+            gForm->Timer1Timer(); // past the last frame: stops
+            gForm->Button15Click();
+            drawn = 0;
+        }
+        timing.project([&] {
+            edited.Red = std::uint8_t((edited.Red + 1) & 0x0F);
+            gForm->updateLiveView();
+        });
+        timing.floor([&] { gForm->Timer1Timer(); });
+        ++drawn;
+    }
+    QObject::disconnect(connection);
+    gForm->Button15Click(); // stop
+    state.counters["redraws_ok"] = double(flips) / double(state.iterations());
+    timing.report(state, "ratio");
+}
+
 void BM_TimerAccuracy(benchmark::State &state)
 {
     const int interval = int(state.range(0));
@@ -230,12 +273,12 @@ void BM_TimerAccuracy(benchmark::State &state)
         std::vector<std::chrono::steady_clock::time_point> stamps;
         QEventLoop loop;
         // frames ticks draw the frames, one more ends the glowshow.
-        const auto connection = QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::tick, &loop,
-                                                 [&] {
-                                                     stamps.push_back(std::chrono::steady_clock::now());
-                                                     if (int(stamps.size()) == frames + 1)
-                                                         QTimer::singleShot(0, &loop, &QEventLoop::quit);
-                                                 });
+        const auto connection =
+            QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::tick, &loop, [&] {
+                stamps.push_back(std::chrono::steady_clock::now());
+                if (int(stamps.size()) == frames + 1)
+                    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+            });
         QTimer::singleShot(interval * (frames + 3) + 2000, &loop, &QEventLoop::quit);
         gForm->Button15Click();
         loop.exec();
@@ -312,7 +355,8 @@ void BM_UndoHeaviestStep(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_GridPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GridPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LiveViewRedraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ListRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_UndoHeaviestStep)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_PreviewTick)->Unit(benchmark::kMicrosecond)->UseRealTime();

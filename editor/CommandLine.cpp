@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -143,9 +144,20 @@ std::string notGlowshowFile(const QString &fileName)
     return fileName.toStdString() + ": not a glowshow file (the first word is not 257)";
 }
 
+// A folder named where a file is wanted: the run-time would call it a read failure.
+bool refuseDirectory(const QString &fileName, std::ostream &err)
+{
+    if (!QFileInfo(fileName).isDir())
+        return false;
+    err << fileName.toStdString() << ": is a directory, not a file\n";
+    return true;
+}
+
 // Reads `fileName`; on failure reports to `err` and returns false.
 bool readForCommand(model::TDocument &doc, const QString &fileName, std::ostream &err)
 {
+    if (refuseDirectory(fileName, err))
+        return false;
     try {
         if (ReadGlowFile(doc, fileName))
             return true;
@@ -169,7 +181,7 @@ int dumpCommand(const QString &fileName, std::ostream &out, std::ostream &err)
 int resaveCommand(const QString &in, const QString &outName, std::ostream &err)
 {
     model::TDocument doc;
-    if (!readForCommand(doc, in, err))
+    if (!readForCommand(doc, in, err) || refuseDirectory(outName, err))
         return 1;
     try {
         WriteGlowFile(doc, outName);
@@ -221,6 +233,7 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
     QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
 
+    const QString program = QFileInfo(args.constFirst()).fileName();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Editor for .pat glowshow files."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -250,11 +263,20 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
                                  QStringLiteral("[file]"));
 
     if (!parser.parse(args)) {
-        err << parser.errorText().toStdString() << '\n';
+        err << parser.errorText().toStdString() << "\nSee " << program.toStdString() << " --help.\n";
         return 1;
     }
     if (parser.isSet(helpOption)) {
-        out << parser.helpText().toStdString();
+        // Without an application object the parser knows no program name for its usage line.
+        QString help = parser.helpText();
+        const QString usage = QStringLiteral("Usage: ");
+        if (help.startsWith(usage)) {
+            qsizetype end = help.indexOf(QLatin1Char(' '), usage.size());
+            if (end < 0)
+                end = help.indexOf(QLatin1Char('\n'));
+            help.replace(usage.size(), end - usage.size(), program);
+        }
+        out << help.toStdString();
         return 0;
     }
     if (parser.isSet(versionOption)) {

@@ -16,7 +16,10 @@ std::string captionSource(const QString &caption)
     return caption.toStdString();
 }
 
-void fitFixedSize(QWidget *window, QSize designed)
+namespace {
+
+// The least size for the captions shown now, never below `designed`.
+QSize captionsSize(QWidget *window, QSize designed)
 {
     // Unpolished widgets do not know their style's margins yet, and the layouts of pages not
     // shown yet still hold the sizes of the captions before.
@@ -25,7 +28,19 @@ void fitFixedSize(QWidget *window, QSize designed)
         w->updateGeometry();
     for (QLayout *l : window->findChildren<QLayout *>())
         l->invalidate();
-    window->setFixedSize(window->minimumSizeHint().expandedTo(designed));
+    return window->minimumSizeHint().expandedTo(designed);
+}
+
+} // namespace
+
+void fitFixedSize(QWidget *window, QSize designed)
+{
+    window->setFixedSize(captionsSize(window, designed));
+}
+
+void fitMinimumSize(QWidget *window, QSize designed)
+{
+    window->setMinimumSize(captionsSize(window, designed));
 }
 
 void addSorted(QComboBox *box, const QString &text)

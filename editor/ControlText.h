@@ -17,6 +17,8 @@ std::string captionSource(const QString &caption);
 
 // Fixes a window's size at `designed`, or larger where its captions need more room.
 void fitFixedSize(QWidget *window, QSize designed);
+// Keeps a resizable window at least that large; a window below it grows.
+void fitMinimumSize(QWidget *window, QSize designed);
 
 // Adds an item in order without regard to letter case; equal names are all kept.
 void addSorted(QComboBox *box, const QString &text);

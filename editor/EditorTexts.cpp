@@ -46,6 +46,9 @@ constexpr auto Texts = std::to_array<EditorText>({
     {"ExportNotStoryboard", "%1: a storyboard is saved as .png."},
     {"ExportUnknownType", "%1: unknown file type; use .gif or .webp for an animation, .png for a storyboard."},
     {"ExportUnknownProfile", "There is no profile \"%1\"."},
+    {"OpenRecent", "Open &Recent"},
+    {"RecentFileMissing", "This file no longer exists and was removed from the recent files: %1"},
+    {"PreviewFrame", "frame %1 / %2"},
 });
 
 } // namespace

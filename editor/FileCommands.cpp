@@ -8,6 +8,7 @@
 #include "GridWidgets.h"
 #include "TrailerText.h"
 #include "Unit2.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,6 +43,11 @@ void TMForm::AMFormCreate()
 {
     ProgramDir = mEnvironment.programDir;
     execute(AReadOptionsAction);
+    // The designed size for the captions of the language just chosen, or the stored one.
+    resize(minimumSizeHint());
+    restoreWindowGeometry();
+    mRecentFiles = settings::readRecentFiles(settingsStore());
+    fillRecentMenu();
 
     PageControl1->setTabVisible(PageControl1->indexOf(Tab1), true);
     PageControl1->setTabVisible(PageControl1->indexOf(Tab2), false);
@@ -53,6 +59,7 @@ void TMForm::AMFormCreate()
         return;
     // The trailer controls keep their state here; only Open fills them.
     readDocument(mEnvironment.arguments.constFirst());
+    rememberRecentFile(mEnvironment.arguments.constFirst());
     showReadDocument();
     PageControl1->setCurrentIndex(1);
 }
@@ -61,7 +68,14 @@ void TMForm::readDocument(const QString &fileName)
 {
     // The name is taken only once the file has been read, so a later Save can never
     // write the old document over a file that was not read.
-    if (!ReadGlowFile(Document, fileName))
+    bool ours = false;
+    namingFile(fileName, [&] {
+        // A folder opens for reading on some systems and fails only at the first read.
+        if (QFileInfo(fileName).isDir())
+            throw model::IoError(model::IoError::AccessDenied);
+        ours = ReadGlowFile(Document, fileName);
+    });
+    if (!ours)
         throw NotAGlowFileError(fileName);
     Document.GlowFile.FileName = fileName.toStdString();
 }
@@ -94,7 +108,13 @@ void TMForm::AOpenFile()
     const QString fileName = mEnvironment.dialogs->openFileName(this);
     if (fileName.isEmpty())
         return;
+    openDocumentFile(fileName);
+}
+
+void TMForm::openDocumentFile(const QString &fileName)
+{
     readDocument(fileName);
+    rememberRecentFile(fileName);
     showTrailerTexts();
     showReadDocument();
 }
@@ -125,7 +145,8 @@ void TMForm::ASave()
         ASaveAs();
         return;
     }
-    WriteGlowFile(Document, QString::fromStdString(Document.GlowFile.FileName));
+    const QString fileName = QString::fromStdString(Document.GlowFile.FileName);
+    namingFile(fileName, [&] { WriteGlowFile(Document, fileName); });
     mHistory->stack().setClean();
 }
 
@@ -134,7 +155,7 @@ void TMForm::ASaveAs()
     const QString fileName = mEnvironment.dialogs->saveFileName(this);
     if (fileName.isEmpty())
         return;
-    WriteGlowFile(Document, fileName);
+    namingFile(fileName, [&] { WriteGlowFile(Document, fileName); });
     Document.GlowFile.FileName = fileName.toStdString();
     mHistory->stack().setClean();
     updateWindowTitle();
@@ -154,6 +175,7 @@ void TMForm::FormClose()
     if (Timer1)
         Timer1->stop();
     execute(ASaveOptionsAction);
+    saveWindowGeometry();
 }
 
 void TMForm::AShowAbout()

@@ -101,6 +101,16 @@ void checkTarget(const QString &fileName)
 
 } // namespace
 
+void namingFile(const QString &fileName, const std::function<void()> &operation)
+{
+    try {
+        operation();
+    } catch (const model::IoError &e) {
+        const QString path = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+        throw model::IoError(e.code(), std::string(e.what()) + '\n' + path.toStdString());
+    }
+}
+
 bool ReadGlowFile(model::TDocument &doc, const QString &fileName)
 {
     return model::ReadGlowFile(doc, nativePath(fileName));

@@ -26,5 +26,8 @@ void WriteGlowFile(model::TDocument &doc, const QString &fileName, const SinkWra
 
 // Writes `bytes` to `fileName` the same safe way; the same errors.
 void writeFileSafely(const QString &fileName, const QByteArray &bytes);
+// Runs a file operation; a model::IoError it raises is raised again with the file's full path
+// on a line of its own after the run-time's text, so that the error box names the file.
+void namingFile(const QString &fileName, const std::function<void()> &operation);
 
 } // namespace editor

@@ -34,7 +34,51 @@ int findLineIgnoringCase(const QListWidget *list, const QString &text)
     return -1;
 }
 
+// The lines of ListBox1, ListBox2 and ComboBox4, named by the chosen profile in the chosen
+// language.
+struct ListLabels {
+    QStringList all;
+    QStringList normal;
+    QStringList ids;
+};
+
+ListLabels listLabels(const model::TDocument &doc, const profiles::TProfile &chosen, const QString &programDir)
+{
+    const profiles::IniFile profile = profiles::IniFile::load(
+        profiles::profilePath(programDir.toStdString(), chosen.ProfileName, chosen.LanguageExt));
+    ListLabels labels;
+    const QString suffix = QString::fromStdString(chosen.RhythmSuffix);
+    for (const model::TGlowshow &g : doc.Glowshows) {
+        const QString label = QString::fromStdString(profiles::glowshowLabel(profile, g.Id));
+        labels.all << (g.Kind == model::KindRhythm ? label + QLatin1Char(' ') + suffix : label);
+        if (g.Kind == model::KindNormal)
+            labels.normal << label;
+    }
+    for (std::uint8_t id : GlowshowIds)
+        labels.ids << QString::fromStdString(profiles::glowshowLabel(profile, id));
+    return labels;
+}
+
+// Gives the lines their new texts; the lines and the selection stay.
+void relabel(QListWidget *list, const QStringList &texts)
+{
+    for (int i = 0; i < list->count() && i < texts.size(); ++i)
+        list->item(i)->setText(texts[i]);
+}
+
 } // namespace
+
+void TMForm::relabelLists()
+{
+    if (!DocumentLoaded)
+        return;
+    const ListLabels labels = listLabels(Document, CurrentProfile, ProgramDir);
+    const QSignalBlocker b1(ListBox1), b2(ListBox2), b4(ComboBox4);
+    relabel(ListBox1, labels.all);
+    relabel(ListBox2, labels.normal);
+    for (int i = 0; i < ComboBox4->count() && i < labels.ids.size(); ++i)
+        ComboBox4->setItemText(i, labels.ids[i]);
+}
 
 void TMForm::selectListRow(QListWidget *list, int row)
 {
@@ -44,26 +88,16 @@ void TMForm::selectListRow(QListWidget *list, int row)
 
 void TMForm::AUpdateList()
 {
-    const profiles::IniFile profile = profiles::IniFile::load(
-        profiles::profilePath(ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
+    const ListLabels labels = listLabels(Document, CurrentProfile, ProgramDir);
     const int remembered = ListBox1->currentRow();
     {
         const QSignalBlocker b1(ListBox1), b2(ListBox2), b4(ComboBox4);
         ListBox1->clear();
         ListBox2->clear();
         ComboBox4->clear();
-        const QString suffix = QString::fromStdString(CurrentProfile.RhythmSuffix);
-        for (const model::TGlowshow &g : Document.Glowshows) {
-            const QString label = QString::fromStdString(profiles::glowshowLabel(profile, g.Id));
-            if (g.Kind == model::KindRhythm)
-                ListBox1->addItem(label + QLatin1Char(' ') + suffix);
-            else
-                ListBox1->addItem(label);
-            if (g.Kind == model::KindNormal)
-                ListBox2->addItem(label);
-        }
-        for (std::uint8_t id : GlowshowIds)
-            ComboBox4->addItem(QString::fromStdString(profiles::glowshowLabel(profile, id)));
+        ListBox1->addItems(labels.all);
+        ListBox2->addItems(labels.normal);
+        ComboBox4->addItems(labels.ids);
         ComboBox4->setCurrentIndex(-1);
     }
     selectListRow(ListBox1, remembered >= 0 ? remembered : 0);

@@ -137,6 +137,7 @@ void EditGridView::paintEvent(QPaintEvent *event)
     const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
     painter.fillRect(QRect(QPoint(right, dirty.top()), dirty.bottomRight()).intersected(dirty), background);
     painter.fillRect(QRect(QPoint(dirty.left(), bottom), dirty.bottomRight()).intersected(dirty), background);
+    emit painted();
 }
 
 QWidget *FrameGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const

@@ -46,6 +46,8 @@ signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
     void mouseReleased(Qt::MouseButton button);
+    // After every paint: what the grid shows may have changed.
+    void painted();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

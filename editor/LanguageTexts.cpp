@@ -46,9 +46,7 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
     auto action = [](QAction *a) { return [a](const QString &t) { a->setText(t); }; };
     auto box = [](QGroupBox *g) { return [g](const QString &t) { g->setTitle(t); }; };
     auto text = [](auto *w) { return [w](const QString &t) { w->setText(t); }; };
-    auto labelText = [](QLabel *l) {
-        return [l](const QString &t) { l->setText(t); };
-    };
+    auto labelText = [](QLabel *l) { return [l](const QString &t) { l->setText(t); }; };
 
     // Key sN feeds every target in row N - 1; a missing key blanks them.
     const std::array<std::vector<Apply>, settings::StringCount> targets{{
@@ -59,7 +57,8 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         {action(ASaveAsAction)},
         {action(AExitAction)},
         {[this](const QString &t) { Help1->setTitle(t); }},
-        {action(AShowAboutAction), [this](const QString &t) {
+        {action(AShowAboutAction),
+         [this](const QString &t) {
              if (AForm)
                  AForm->setWindowTitle(QString(t).remove(QLatin1Char('&')));
          }},
@@ -157,6 +156,8 @@ void TMForm::AReadLanguage()
         AForm->setLines(about);
     }
     execute(AUpdateSlotsAction);
+    // The lists name the glowshows from the profile of the language just chosen.
+    relabelLists();
 }
 
 } // namespace editor

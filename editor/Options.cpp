@@ -49,4 +49,16 @@ void TMForm::ASaveOptions()
     settings::saveOptions(settingsStore(), CurrentProfile.Language, CurrentProfile.ProfileName, CheckBox2->isChecked());
 }
 
+void TMForm::restoreWindowGeometry()
+{
+    const QByteArray geometry = settings::readWindowGeometry(settingsStore());
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+}
+
+void TMForm::saveWindowGeometry()
+{
+    settings::saveWindowGeometry(settingsStore(), saveGeometry());
+}
+
 } // namespace editor

@@ -5,6 +5,7 @@
 #include "preview/DXDraw.h"
 #include "preview/Playback.h"
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -32,6 +33,7 @@ public:
     int trackBar4Position() const override { return mForm.TrackBar4->value(); }
     void showDXDraw() override { mForm.DXDraw->show(); }
     bool documentLoaded() const override { return mForm.DocumentLoaded; }
+    bool repeatChecked() const override { return mForm.CheckBox4->isChecked(); }
 
 private:
     TMForm &mForm;

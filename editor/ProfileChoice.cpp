@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace editor {
@@ -22,7 +23,8 @@ void TMForm::ASearchProfiles()
 
 void TMForm::ComboBox2Change()
 {
-    CurrentProfile.ProfileName = ComboBox2->currentIndex() >= 0 ? ComboBox2->currentText().toStdString() : std::string();
+    CurrentProfile.ProfileName =
+        ComboBox2->currentIndex() >= 0 ? ComboBox2->currentText().toStdString() : std::string();
     execute(ALoadProfilePicsAction);
     if (!DocumentLoaded)
         return;
@@ -35,19 +37,27 @@ void TMForm::ALoadProfilePics()
 {
     preview::BitmapPictureSink pictures(*mSurface);
     profiles::ALoadProfilePics(CurrentProfile, ProgramDir.toStdString(), pictures);
+    // The device view draws the same pictures on its own surface.
+    mLiveSurface->images() = mSurface->images();
+    updateLiveView();
 }
 
 void TMForm::AUpdateSlots()
 {
-    const profiles::IniFile profile = profiles::IniFile::load(profiles::profilePath(
-        ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
+    const profiles::IniFile profile = profiles::IniFile::load(
+        profiles::profilePath(ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
     const QSignalBlocker block(ComboBox3);
     ComboBox3->clear();
     const auto elements = profiles::readElements(profile);
     for (int n = 1; n <= profiles::ElementCount; ++n) {
         const profiles::ElementInfo &element = elements[std::size_t(n - 1)];
         const QString name = QString::fromStdString(element.name);
-        SlotGrid->item(n - 1, 0)->setText(name);
+        QTableWidgetItem *row = SlotGrid->item(n - 1, 0);
+        row->setText(name);
+        // A name the column cuts shows whole in its tooltip.
+        const int room =
+            SlotGrid->columnWidth(0) - 2 * SlotGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
+        row->setToolTip(SlotGrid->fontMetrics().horizontalAdvance(name) > room ? name : QString());
         CurrentProfile.ElementColors[n] = element.color;
         ComboBox3->addItem(name);
     }

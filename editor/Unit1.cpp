@@ -40,8 +40,7 @@ namespace editor {
 
 namespace {
 
-template <class W>
-W *named(W *widget, const char *name)
+template <class W> W *named(W *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -103,8 +102,6 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
 {
     setObjectName(QStringLiteral("MForm"));
     setWindowTitle(QStringLiteral("Orrin's Glowshow Editor 2.1.1"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     if (!mEnvironment.dialogs) {
         mOwnDialogs = std::make_unique<StandardFileDialogs>();
         mEnvironment.dialogs = mOwnDialogs.get();
@@ -122,15 +119,19 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     createPreviewPage();
     connectHandlers();
 
-    // The window cannot be resized, like the device's own editor window.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
+    // Text fields take drops of their own; a dropped file goes to the window instead.
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->acceptDrops())
+            w->installEventFilter(this);
+
     fitToCaptions();
 }
 
 void TMForm::fitToCaptions()
 {
     // The designed client area below the menu, wider for a language whose captions need it.
-    fitFixedSize(centralWidget(), QSize(669, 485));
+    fitMinimumSize(centralWidget(), QSize(669, 485));
 }
 
 TMForm::~TMForm()
@@ -216,6 +217,11 @@ void TMForm::createMenu()
     };
     New1 = item(File2, "New1", ANewFileAction);
     Open1 = item(File2, "Open1", AOpenFileAction);
+    RecentFiles1 = named(new QMenu(File2), "RecentFiles1");
+    ARecentFilesAction = named(RecentFiles1->menuAction(), "ARecentFiles");
+    ARecentFilesAction->setEnabled(false);
+    File2->addAction(ARecentFilesAction);
+    addCaption("OpenRecent", [this](const QString &t) { ARecentFilesAction->setText(t); });
     Save1 = item(File2, "Save1", ASaveAction);
     SaveAs1 = item(File2, "SaveAs1", ASaveAsAction);
     N2 = named(File2->addSeparator(), "N2");
@@ -311,7 +317,14 @@ void TMForm::createEditPage()
     PageControl2->addTab(TabSheet2, QStringLiteral("Selected frame"));
     upper->addWidget(PageControl2, 1);
     page->addLayout(upper, 1);
-    createGrids(Tab2);
+    // The device view beside the grids: the row grows with the window until the view is 1x.
+    auto *gridRow = new QHBoxLayout;
+    auto *gridColumn = new QVBoxLayout;
+    createGrids(gridColumn);
+    gridColumn->addStretch();
+    gridRow->addLayout(gridColumn, 1);
+    createLiveView(gridRow);
+    page->addLayout(gridRow, 1);
 }
 
 QWidget *TMForm::createGlowshowOptionsPage()
@@ -497,7 +510,7 @@ QWidget *TMForm::createSelectedFramePage()
     return sheet;
 }
 
-void TMForm::createGrids(QWidget *page)
+void TMForm::createGrids(QBoxLayout *page)
 {
     auto *grids = new QGridLayout;
     grids->setSpacing(0);
@@ -554,7 +567,7 @@ void TMForm::createGrids(QWidget *page)
     grids->addWidget(SlotGrid, 1, 0, Qt::AlignTop | Qt::AlignRight);
     grids->addWidget(EditGrid, 1, 1);
     grids->setColumnStretch(1, 1);
-    static_cast<QVBoxLayout *>(page->layout())->addLayout(grids);
+    page->addLayout(grids);
 }
 
 void TMForm::createPreviewPage()
@@ -562,14 +575,17 @@ void TMForm::createPreviewPage()
     Tab3 = named(new QWidget, "Tab3");
     PageControl1->addTab(Tab3, QStringLiteral("Glowshow preview"));
     auto *page = new QHBoxLayout(Tab3);
+    // The designed height holds the surface and the frame count under it with thinner margins.
+    const QMargins margins = page->contentsMargins();
+    page->setContentsMargins(margins.left(), 6, margins.right(), 6);
 
     auto *left = new QVBoxLayout;
     ListBox2 = named(new QListWidget, "ListBox2");
     ListBox2->setUniformItemSizes(true);
     Button15 = named(new QPushButton(QStringLiteral("PLAY!!!!!")), "Button15");
     Button15->setEnabled(false);
+    // Ticked, the preview plays its glowshow again and again until stopped.
     CheckBox4 = named(new QCheckBox, "CheckBox4");
-    CheckBox4->setEnabled(false); // playback never repeats
     left->addWidget(ListBox2, 1);
     left->addWidget(Button15);
     left->addWidget(CheckBox4);

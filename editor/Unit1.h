@@ -21,6 +21,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -116,6 +117,9 @@ public:
     void AMFormCreate();
     void ASaveActiv();
     void AOpenFile();
+    // Opens a named file as Open does after its dialog: the drop, the recent files and Open
+    // itself all come here.
+    void openDocumentFile(const QString &fileName);
     void ANewFile();
     void ASave();
     void ASaveAs();
@@ -192,6 +196,17 @@ public:
     bool isElementHidden(int element) const;
     // The preview's surface, for tests that look at its pixels.
     preview::QtDrawingSurface &previewSurface();
+    // The surface of the device view beside the grid.
+    preview::QtDrawingSurface &liveSurface();
+    // Shows the frame of the grid's current column on the device view, or hides the view
+    // when no normal glowshow is shown. Never changes the document.
+    void updateLiveView();
+    // The files of File > Open Recent, the latest first.
+    QStringList recentFiles() const { return mRecentFiles; }
+    // Opens a file of the recent list; a file that no longer exists leaves the list, with a message.
+    void openRecentFile(const QString &fileName);
+    // The single .pat file a drop carries, or an empty name when the drop is not one.
+    static QString droppedGlowFile(const QMimeData *data);
     // Redraws one cell of EditGrid at once.
     void redrawCell(int column, int row);
     // The current entry: a frame entry (normal) or a step (rhythm), or nullptr when the
@@ -210,6 +225,7 @@ public:
     QMenu *EditMenu;
     QAction *AUndoAction, *ARedoAction;
     QAction *N2, *ExportAnimation1, *ExportStoryboard1;
+    QMenu *RecentFiles1;
     QMenu *Help1;
     QAction *About1;
 
@@ -222,7 +238,7 @@ public:
         *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction,
         *AReadLanguageAction, *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction,
         *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
-        *ALoadProfilePicsAction;
+        *ALoadProfilePicsAction, *ARecentFilesAction;
     QAction *AExportAnimationAction, *AExportStoryboardAction;
 
     // --- Pages ---
@@ -273,11 +289,17 @@ public:
     QSlider *TrackBar4;
     QLabel *Label15, *Label17, *Label18;
     QCheckBox *CheckBox4;
+    QLabel *FrameIndicator;
     preview::DXDraw *DXDraw;
+    // The device view beside the grids of the editing page.
+    preview::DXDraw *LiveView;
     QTimer *Timer1;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
@@ -304,7 +326,7 @@ private:
     QWidget *createGlowshowOptionsPage();
     QWidget *createSlotOperationsPage();
     QWidget *createSelectedFramePage();
-    void createGrids(QWidget *page);
+    void createGrids(QBoxLayout *page);
     void createPreviewPage();
     void createPreviewSurface(QBoxLayout *page);
     void connectHandlers();
@@ -315,8 +337,21 @@ private:
     void updateExportCommands();
     ExportSetup exportSetup() const;
     void exportSelected(bool animation);
-    // Sizes the window for the captions it shows now.
+    // Keeps the window at least as large as its designed size and the captions it shows now.
     void fitToCaptions();
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
+    // Adds a file just read to the front of the recent list and stores the list.
+    void rememberRecentFile(const QString &fileName);
+    void setRecentFiles(const QStringList &files);
+    void fillRecentMenu();
+    // Refreshes the glowshow names of the three lists in the chosen language, in place.
+    void relabelLists();
+    // Shows "frame n / N" under the preview while it plays.
+    void updateFrameIndicator();
+    // Shows the first frame of the preview's glowshow while nothing plays.
+    void showPreviewFirstFrame();
+    void createLiveView(QBoxLayout *page);
 
     // Fills FrameGrid's two rows for the current glowshow.
     void fillFrameGrid();
@@ -357,6 +392,9 @@ private:
     std::unordered_map<QAction *, std::function<void()>> mHandlers;
     class PreviewControlsOfForm;
     std::unique_ptr<preview::QtDrawingSurface> mSurface;
+    std::unique_ptr<preview::QtDrawingSurface> mLiveSurface;
+    bool mLiveViewPending = false;
+    QStringList mRecentFiles;
     std::unique_ptr<PreviewControlsOfForm> mPreviewControls;
     std::unique_ptr<preview::Playback> mPlayback;
     std::unique_ptr<settings::SettingsStore> mSettings;

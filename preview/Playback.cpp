@@ -1,5 +1,7 @@
 #include "Playback.h"
 
+#include "model/FrameOperations.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -40,7 +42,10 @@ Playback::Playback(model::TDocument &doc, profiles::TProfile &profile, DrawingSu
 {
 }
 
-void Playback::DXDrawInitializeSurface() { mSurface.fill(BackgroundDeviceValue); }
+void Playback::DXDrawInitializeSurface()
+{
+    mSurface.fill(BackgroundDeviceValue);
+}
 
 void Playback::Button15Click()
 {
@@ -55,14 +60,20 @@ void Playback::Button15Click()
     if (caption == mProfile.PlayCaption && mControls.documentLoaded() && glowshow &&
         glowshow->Kind == model::KindNormal) {
         mControls.setButton15Caption(mProfile.StopCaption);
-        for (int n = 1; n <= profiles::ElementCount; ++n)
-            mProfile.ElementLit[n] = false;
+        restart();
         mSurface.setTimerInterval(mControls.trackBar4Position() + 100);
-        PreviewFrame = 0;
-        mFailedFrame = -1;
         mSurface.setTimerEnabled(true);
         mControls.setEditingEnabled(false);
     }
+}
+
+void Playback::restart()
+{
+    // Every start, and every round of a repeated glowshow, begins with the on/off elements unlit.
+    for (int n = 1; n <= profiles::ElementCount; ++n)
+        mProfile.ElementLit[n] = false;
+    PreviewFrame = 0;
+    mFailedFrame = -1;
 }
 
 void Playback::stop()
@@ -85,13 +96,15 @@ void Playback::Timer1Timer()
 {
     const model::TGlowshow *glowshow = mDoc.current();
     // A glowshow that vanished or is not a normal one has nothing more to play.
-    const std::size_t frameCount =
-        glowshow && glowshow->Kind == model::KindNormal
-            ? std::min<std::size_t>(glowshow->FrameCount, glowshow->Frames.size())
-            : 0;
+    const std::size_t frameCount = glowshow && glowshow->Kind == model::KindNormal
+                                       ? std::min<std::size_t>(glowshow->FrameCount, glowshow->Frames.size())
+                                       : 0;
     if (PreviewFrame >= frameCount) {
-        stopAtEnd();
-        return;
+        if (frameCount == 0 || !mControls.repeatChecked()) {
+            stopAtEnd();
+            return;
+        }
+        restart();
     }
     if (!drawFrame()) {
         // The next tick draws the same frame again; a frame that fails twice is skipped so
@@ -149,8 +162,8 @@ void drawCircle(DrawingSurface &surface, const profiles::TCoord &s, std::uint32_
         painter.setPen(c);
         painter.setBrush(c);
         // Pen centred half a pixel inside, so the outline stays within the rectangle.
-        painter.drawEllipse(QRectF(double(s.Left - left) + 0.5, double(s.Top - top) + 0.5,
-                                   double(width) - 1.0, double(height) - 1.0));
+        painter.drawEllipse(
+            QRectF(double(s.Left - left) + 0.5, double(s.Top - top) + 0.5, double(width) - 1.0, double(height) - 1.0));
     }
     surface.assignPicture("Circle", bitmap);
     surface.restore("Circle");
@@ -196,6 +209,20 @@ void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profil
         const std::uint8_t e = model::FindEntry(glowshow, std::uint8_t(n), frame);
         drawElement(surface, profile, n, e == model::NoEntry ? nullptr : model::entryAt(glowshow, frame, e), lit);
     }
+}
+
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::size_t frame)
+{
+    LitState lit;
+    const auto shown = std::uint8_t(std::min<std::size_t>(frame, model::MaxCount));
+    for (std::uint8_t before = 0; before < shown; ++before)
+        for (int n = 1; n <= profiles::ElementCount; ++n)
+            if (const std::uint8_t e = model::FindEntry(glowshow, std::uint8_t(n), before); e != model::NoEntry)
+                if (const model::TFrameEntry *entry = model::entryAt(glowshow, before, e))
+                    lit[n] = (entry->Blue & 1) != 0;
+    drawGlowshowFrame(surface, profile, glowshow, shown, lit);
+    surface.flip();
 }
 
 } // namespace preview

@@ -21,6 +21,8 @@ public:
     virtual int trackBar4Position() const = 0;
     virtual void showDXDraw() = 0;
     virtual bool documentLoaded() const = 0;
+    // Ticked: playback starts again after the last frame until it is stopped.
+    virtual bool repeatChecked() const { return false; }
 };
 
 // Milliseconds a frame stays: duration scaled by the speed position 0 (100 %) .. 100 (50 %).
@@ -29,19 +31,25 @@ int scaledInterval(std::uint16_t duration, int speedPosition);
 // Index of the first label equal to `label` without regard to case, or -1.
 int findLabel(const std::vector<std::string> &labels, const std::string &label);
 
+// The on/off state of each element, carried from the last frame with an entry for it.
+using LitState = profiles::PerElement<bool>;
+
 // Draws frame `frame` of a normal glowshow onto the back buffer as the preview shows it: the
 // background, the device picture, then the elements the skin of `profile` makes available.
 // `lit` carries each on/off element's state: a frame with an entry for it sets the state, a
 // frame without one keeps it, so draw the frames in order from all-false. Does not flip.
 // Errors of the surface propagate; elements drawn before the error stay drawn.
 void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
-                       std::uint8_t frame, profiles::PerElement<bool> &lit);
+                       std::uint8_t frame, LitState &lit);
+// The frame as playback shows it on reaching it from the start, flipped: all on/off elements
+// begin unlit and carry their state through the frames before.
+void drawGlowshowFrame(DrawingSurface &surface, const profiles::TProfile &profile, const model::TGlowshow &glowshow,
+                       std::size_t frame);
 
 // Plays the current glowshow of the document on the surface, one frame per timer tick.
 class Playback {
 public:
-    Playback(model::TDocument &doc, profiles::TProfile &profile, DrawingSurface &surface,
-             PreviewControls &controls);
+    Playback(model::TDocument &doc, profiles::TProfile &profile, DrawingSurface &surface, PreviewControls &controls);
 
     void Button15Click();
     void Timer1Timer();
@@ -53,6 +61,7 @@ public:
 private:
     // False when drawing failed; nothing was flipped then.
     bool drawFrame();
+    void restart();
     void stop();
     void stopAtEnd();
 

@@ -44,8 +44,8 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::defaultIniPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Glowshow Editor 2/settings.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Glowshow Editor 2/settings.ini");
 }
 
 QString SettingsStore::location() const
@@ -72,7 +72,8 @@ void SettingsStore::writeText(const QString &group, const QString &name, const Q
     // The start-up stores all three choices; rewriting an unchanged file three times on
     // every start only costs time. A store that failed keeps reporting it.
     const QVariant stored = mSettings->value(key);
-    if (stored.typeId() == QMetaType::QString && stored.toString() == value && mSettings->status() == QSettings::NoError)
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value &&
+        mSettings->status() == QSettings::NoError)
         return;
     mSettings->setValue(key, value);
     mSettings->sync();
@@ -115,6 +116,51 @@ void saveOptions(SettingsStore &store, const std::string &language, const std::s
     store.writeText(ProfileSettingsGroup, LanguageValue, QString::fromStdString(language));
     store.writeText(ProfileSettingsGroup, ProfileValue, QString::fromStdString(profileName));
     store.writeText(OptionsGroup, HideUnusedSlotsValue, hideUnusedSlots ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QByteArray readWindowGeometry(const SettingsStore &store)
+{
+    return QByteArray::fromBase64(store.readText(WindowGroup, GeometryValue).value_or(QString()).toLatin1());
+}
+
+void saveWindowGeometry(SettingsStore &store, const QByteArray &geometry)
+{
+    store.writeText(WindowGroup, GeometryValue, QString::fromLatin1(geometry.toBase64()));
+}
+
+namespace {
+
+QString recentValue(int n)
+{
+    return QStringLiteral("File%1").arg(n);
+}
+
+} // namespace
+
+QStringList readRecentFiles(const SettingsStore &store)
+{
+    QStringList files;
+    for (int n = 1; n <= MaxRecentFiles; ++n) {
+        const QString file = store.readText(RecentFilesGroup, recentValue(n)).value_or(QString());
+        if (!file.isEmpty() && !files.contains(file))
+            files << file;
+    }
+    return files;
+}
+
+void saveRecentFiles(SettingsStore &store, const QStringList &files)
+{
+    for (int n = 1; n <= MaxRecentFiles; ++n)
+        store.writeText(RecentFilesGroup, recentValue(n), n <= files.size() ? files[n - 1] : QString());
+}
+
+QStringList withRecentFile(QStringList files, const QString &file)
+{
+    files.removeAll(file);
+    files.prepend(file);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    return files;
 }
 
 } // namespace settings

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -17,6 +19,10 @@ inline constexpr const char *LanguageValue = "Language";
 inline constexpr const char *ProfileValue = "Profile";
 inline constexpr const char *HideUnusedSlotsValue = "HideUnusedSlots";
 inline constexpr const char *DefaultLanguage = "English";
+inline constexpr const char *WindowGroup = "Window";
+inline constexpr const char *GeometryValue = "Geometry";
+inline constexpr const char *RecentFilesGroup = "Recent files";
+inline constexpr int MaxRecentFiles = 8;
 
 // The registry layer's errors: "Invalid data type for '<name>'", "Failed to set data for '<name>'".
 class SettingsError : public std::runtime_error {
@@ -66,5 +72,17 @@ bool readStoredHideUnusedSlots(const SettingsStore &store);
 // ASaveOptions: "Language", "Profile", then "HideUnusedSlots" as "1" or "0".
 void saveOptions(SettingsStore &store, const std::string &language, const std::string &profileName,
                  bool hideUnusedSlots);
+
+// The main window's size and position as QWidget::saveGeometry gives them, kept as Base64
+// text; empty when none is stored.
+QByteArray readWindowGeometry(const SettingsStore &store);
+void saveWindowGeometry(SettingsStore &store, const QByteArray &geometry);
+
+// The recent files, the latest first: values "File1" .. "File8" of group "Recent files";
+// unused ones are stored empty.
+QStringList readRecentFiles(const SettingsStore &store);
+void saveRecentFiles(SettingsStore &store, const QStringList &files);
+// `files` with `file` put first, once, and at most MaxRecentFiles long.
+QStringList withRecentFile(QStringList files, const QString &file);
 
 } // namespace settings

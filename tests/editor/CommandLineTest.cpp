@@ -2,6 +2,7 @@
 
 #include "TestHelpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,9 +20,9 @@ struct Outcome {
     std::string out, err;
 };
 
-Outcome run(std::vector<std::string> args)
+Outcome runAs(const std::string &program, std::vector<std::string> args)
 {
-    args.insert(args.begin(), "GlowshowEditor2");
+    args.insert(args.begin(), program);
     std::vector<char *> argv;
     for (std::string &a : args)
         argv.push_back(a.data());
@@ -32,6 +33,11 @@ Outcome run(std::vector<std::string> args)
     r.out = out.str();
     r.err = err.str();
     return r;
+}
+
+Outcome run(std::vector<std::string> args)
+{
+    return runAs("GlowshowEditor2", std::move(args));
 }
 
 const char *const Example2 = "01 01 00 0F 01 00 09 01 00 00 01 02 01 F4 01 01 0F 80 0B B8 00 02 38 59 00";
@@ -75,8 +81,9 @@ TEST_F(CommandLine, DumpPrintsTheDocumentAsJson)
     const QJsonArray glowshows = doc["Glowshows"].toArray();
     ASSERT_EQ(glowshows.size(), 1);
     const QJsonObject g = glowshows[0].toObject();
-    const std::pair<const char *, int> fields[] = {{"StoredSize", 9}, {"FrameCount", 1}, {"StepCount", 0}, {"Id", 1},
-                                                   {"Kind", 2},       {"Repeating", 1},  {"RepeatDuration", 3000}};
+    const std::pair<const char *, int> fields[] = {
+        {"StoredSize", 9}, {"FrameCount", 1}, {"StepCount", 0},        {"Id", 1},
+        {"Kind", 2},       {"Repeating", 1},  {"RepeatDuration", 3000}};
     for (const auto &[name, value] : fields) {
         ASSERT_TRUE(g[name].isDouble()) << name;
         EXPECT_EQ(g[name].toInt(), value) << name;
@@ -148,6 +155,30 @@ TEST_F(CommandLine, FailuresExitOneWithTheErrorAndWriteNothing)
         EXPECT_NE(r.err.find(c.errorText), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "") << c.errorText;
         EXPECT_FALSE(QFile::exists(QString::fromStdString(path("out.pat")))) << c.errorText;
+    }
+}
+
+TEST_F(CommandLine, MessagesNameTheProgramTheWayOutAndAFolderForWhatItIs)
+{
+    ASSERT_TRUE(QDir(mDir.path()).mkdir("folder.pat"));
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char *out;
+        const char *err;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, "Usage: glowedit [options]", ""},
+        {{"--bogus"}, 1, "", "See glowedit --help."},
+        {{"--dump", path("folder.pat")}, 1, "", "folder.pat: is a directory, not a file"},
+        {{"--resave", path("ex2.pat"), mDir.path().toStdString()}, 1, "", ": is a directory, not a file"},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args = c.args;
+        const Outcome r = runAs("/opt/tools/glowedit", args);
+        EXPECT_EQ(r.code, c.code) << c.args[0];
+        EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
     }
 }
 

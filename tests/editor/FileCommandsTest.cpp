@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -24,6 +25,13 @@ using testing_support::fromHex;
 class FileCommandsTest : public EditorFixture {
 protected:
     // Opens a file and expects an error box; returns its text.
+    // An error box's text: the run-time's text, then the file's full path.
+    static QString naming(const char *text, const QString &file)
+    {
+        return QString::fromLatin1(text) + QLatin1Char('\n') +
+               QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    }
+
     QString openExpectingError(const QString &path)
     {
         acceptNextMessageBox();
@@ -52,8 +60,7 @@ struct WorkedExample {
 
 const WorkedExample workedExamples[] = {
     {"OneNormalFrame", "01 01 00 0C 01  00 06 01 00 00 01 02  01 F4 01  01 0F 80"},
-    {"RepeatingWithTrailer",
-     "01 01 00 0F 01  00 09 01 00 00 01 02  01 F4 01  01 0F 80  0B B8 00  02 38 59  00"},
+    {"RepeatingWithTrailer", "01 01 00 0F 01  00 09 01 00 00 01 02  01 F4 01  01 0F 80  0B B8 00  02 38 59  00"},
     {"RhythmChannel", "01 01 00 12 01  00 0C 01 00 00 01 01  02 02 03 E8 00 C8  0F 00 64  00 FF 00"},
 };
 
@@ -140,7 +147,7 @@ TEST_F(FileCommandsTest, StartWithMissingFileReportsItAndStaysWithoutDocument)
     acceptNextMessageBox();
     editor::TMForm &f = start({path("absent.pat")});
     ASSERT_EQ(modalsSeen.size(), 1u);
-    EXPECT_EQ(modalsSeen[0].text, "File not found");
+    EXPECT_EQ(modalsSeen[0].text, naming("File not found", path("absent.pat")));
     EXPECT_FALSE(f.DocumentLoaded);
     EXPECT_FALSE(f.ASaveAction->isEnabled());
     EXPECT_TRUE(f.Document.GlowFile.FileName.empty());
@@ -153,7 +160,7 @@ TEST_F(FileCommandsTest, OpenOfMissingFileReportsFileNotFoundAndKeepsDocument)
     openThroughDialog(good);
     const model::TDocument before = form().Document;
 
-    EXPECT_EQ(openExpectingError(path("missing.pat")), "File not found");
+    EXPECT_EQ(openExpectingError(path("missing.pat")), naming("File not found", path("missing.pat")));
     EXPECT_EQ(form().Document, before);
     EXPECT_EQ(form().Document.GlowFile.FileName, good.toStdString());
     EXPECT_EQ(form().ListBox1->count(), 1);
@@ -176,13 +183,16 @@ TEST_F(FileCommandsTest, OpenOfFileNotStartingWith257NamesItAndSaveLeavesItAlone
     EXPECT_EQ(fileBytes(good).toHex(' '), fromHex(workedExamples[0].hex).toHex(' '));
 }
 
-TEST_F(FileCommandsTest, OpenOfTruncatedFileReportsReadBeyondEndAndKeepsDocument)
+TEST_F(FileCommandsTest, OpenOfTruncatedFileOrFolderReportsTheRunTimeErrorAndKeepsDocument)
 {
     start();
     const QString good = writeBytes("good.pat", fromHex(workedExamples[0].hex));
     openThroughDialog(good);
     const model::TDocument before = form().Document;
-    EXPECT_EQ(openExpectingError(writeBytes("short.pat", fromHex("01 01 00 0C 01 00 06 01"))), "Read beyond end of file");
+    const QString truncated = writeBytes("short.pat", fromHex("01 01 00 0C 01 00 06 01"));
+    EXPECT_EQ(openExpectingError(truncated), naming("Read beyond end of file", truncated));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.pat"));
+    EXPECT_EQ(openExpectingError(path("folder.pat")), naming("File access denied", path("folder.pat")));
     EXPECT_EQ(form().Document, before);
 }
 
@@ -228,7 +238,7 @@ TEST_F(FileCommandsTest, SaveAsOntoFolderReportsAccessDeniedAndKeepsName)
     acceptNextMessageBox();
     saveAsThroughDialog(path("folder.pat"));
     ASSERT_EQ(modalsSeen.size(), 1u);
-    EXPECT_EQ(modalsSeen[0].text, "File access denied");
+    EXPECT_EQ(modalsSeen[0].text, naming("File access denied", path("folder.pat")));
     EXPECT_EQ(form().Document.GlowFile.FileName, original.toStdString());
 }
 
@@ -245,7 +255,7 @@ TEST_F(FileCommandsTest, SaveOntoReadOnlyFileReportsAccessDeniedAndLeavesIt)
     trigger(form().ASaveAction);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(modalsSeen.size(), 1u);
-    EXPECT_EQ(modalsSeen[0].text, "File access denied");
+    EXPECT_EQ(modalsSeen[0].text, naming("File access denied", target));
     EXPECT_EQ(fileBytes(target).toHex(' '), fromHex(workedExamples[0].hex).toHex(' '));
 }
 
@@ -257,9 +267,8 @@ TEST_F(FileCommandsTest, AddingThroughTypeDialogAppendsChosenKindOrNothingOnCanc
         bool adds;
         std::uint8_t kind;
     };
-    const Case cases[] = {{"Normal", 1, true, model::KindNormal},
-                          {"Clublight", 2, true, model::KindRhythm},
-                          {"Cancel", 3, false, 0}};
+    const Case cases[] = {
+        {"Normal", 1, true, model::KindNormal}, {"Clublight", 2, true, model::KindRhythm}, {"Cancel", 3, false, 0}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         startWith(documentOf({normalGlowshow(10, {frame(100, {entry(1, 1, 2, 3)})})}));
@@ -324,7 +333,8 @@ TEST_F(FileCommandsTest, NewFileGivesEmptyUsableDocumentAndSaveWithoutNameAsksFo
     EXPECT_EQ(form().Document.GlowFile.FileName, target.toStdString());
     model::TDocument read;
     const QByteArray bytes = fileBytes(target);
-    ASSERT_TRUE(model::DecodeGlowFile(read, reinterpret_cast<const std::uint8_t *>(bytes.data()), std::size_t(bytes.size())));
+    ASSERT_TRUE(
+        model::DecodeGlowFile(read, reinterpret_cast<const std::uint8_t *>(bytes.data()), std::size_t(bytes.size())));
     ASSERT_EQ(read.Glowshows.size(), 1u);
     EXPECT_EQ(read.Glowshows[0].Kind, model::KindNormal);
     expectNoStrayBoxes();
@@ -339,7 +349,8 @@ TEST_F(FileCommandsTest, UntickedTrailerIsNotSavedAndTickingAgainSavesTheTexts)
     form().Edit1->clear();
     QTest::keyClicks(form().Edit1, "Hi");
     saveAsThroughDialog(out);
-    EXPECT_EQ(fileBytes(out).toHex(' '), fromHex("01 01 00 0C 01 00 06 01 00 00 01 02 01 F4 01 01 0F 80 02 38 59 00").toHex(' '));
+    EXPECT_EQ(fileBytes(out).toHex(' '),
+              fromHex("01 01 00 0C 01 00 06 01 00 00 01 02 01 F4 01 01 0F 80 02 38 59 00").toHex(' '));
 
     form().CheckBox3->click();
     trigger(form().ASaveAction);

@@ -189,7 +189,8 @@ protected:
 
     // Shows every page of the main window in each state that shows other captions, and both
     // dialogs, and checks each.
-    void expectEveryCaptionFits(const QString &language)
+    // `window`: the size the main window is given after the start, as when maximised.
+    void expectEveryCaptionFits(const QString &language, QSize window = {})
     {
         const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
         ASSERT_EQ(QGuiApplication::primaryScreen()->devicePixelRatio(), scale.isEmpty() ? 1.0 : scale.toDouble());
@@ -203,6 +204,11 @@ protected:
             startWith(documentOf({normalGlowshow(1, {frame(100, {entry(1, 15, 0, 0), entry(5, 15, 15, 15)})})}));
         ASSERT_TRUE(unexpectedModals.empty()) << unexpectedModals.front().text.toStdString();
         ASSERT_EQ(f.ComboBox1->currentText(), language);
+        if (window.isValid()) {
+            f.resize(window);
+            processEvents();
+            ASSERT_EQ(f.size(), window);
+        }
 
         f.PageControl1->setCurrentWidget(f.Tab1);
         expectNothingClipped(&f, "setup page");
@@ -242,6 +248,14 @@ TEST_F(LayoutTest, RussianCaptionsFitOnEveryPageAndDialog)
 TEST_F(LayoutTest, EnglishCaptionsFitOnEveryPageAndDialog)
 {
     expectEveryCaptionFits(QStringLiteral("English"));
+}
+
+TEST_F(LayoutTest, CaptionsFitInAMaximisedWindowInBothLanguages)
+{
+    for (const QString &language : {QStringLiteral("Russian"), QStringLiteral("English")}) {
+        SCOPED_TRACE(language.toStdString());
+        expectEveryCaptionFits(language, QSize(1920, 1080));
+    }
 }
 
 using LayoutSizeTest = EditorFixture;

@@ -94,10 +94,12 @@ TEST_F(UnsavedChangesTest, CommandsAskOnlyWhenModifiedAndGoOnOnlyAfterSaveOrDisc
 
             EXPECT_EQ(command.wentOn(), a.goesOn);
             EXPECT_EQ(modalsSeen.empty(), a.answer == Unmodified);
-            if (a.answer != SaveFails)
+            if (a.answer != SaveFails) {
                 EXPECT_EQ(fileBytes(file), a.saved ? edited : opened);
-            if (!a.goesOn)
+            }
+            if (!a.goesOn) {
                 EXPECT_TRUE(form().isWindowModified());
+            }
             EXPECT_TRUE(unexpectedModals.empty());
         }
     }

@@ -114,8 +114,9 @@ TEST_F(PlaybackTest, CircleFillsTheEllipseAndLeavesTheRectangleCornersAlone)
 
 TEST_F(PlaybackTest, CircleWithColourOfFrameBlendsAtItsOpacityAndEmptyRectanglesDrawNothing)
 {
-    setShapes(2, {TCoord{100, 100, 140, 120, "Circle", 100}, TCoord{10, 10, 10, 40, "Circle", 255},
-                  TCoord{50, 50, 40, 40, "Circle", 255}, TCoord{-1000000, -1000000, 2000000000, 2000000000, "Circle", 0}});
+    setShapes(2,
+              {TCoord{100, 100, 140, 120, "Circle", 100}, TCoord{10, 10, 10, 40, "Circle", 255},
+               TCoord{50, 50, 40, 40, "Circle", 255}, TCoord{-1000000, -1000000, 2000000000, 2000000000, "Circle", 0}});
     setFrames({frame(100, {{2, 15, 15, 15}})});
     playback.Button15Click();
     playback.Timer1Timer();
@@ -193,6 +194,41 @@ TEST_F(PlaybackTest, OnOffStateCarriesThroughFramesWithoutEntriesAndResetsAtStar
     EXPECT_FALSE(profile.ElementLit[6]);
     playback.Timer1Timer();
     EXPECT_EQ(shown(51, 61), Background);
+}
+
+TEST_F(PlaybackTest, AnyFrameDrawnAloneLooksAsPlaybackShowsItOnReachingIt)
+{
+    QImage dot(4, 4, QImage::Format_RGB32);
+    dot.fill(QColor(255, 0, 0));
+    setPicture("6", dot);
+    profile.ElementColors[6] = 0x0000FF;
+    setShapes(6, {TCoord{50, 60, 54, 64, "Rectangle", 255}});
+    setShapes(1, {TCoord{0, 0, 10, 10, "Rectangle", 255}});
+    setFrames({frame(100, {{6, 15, 15, 15}, {1, 0, 15, 0}}), frame(100, {{1, 15, 0, 0}}), frame(100, {{6, 0, 0, 0}}),
+               frame(100, {})});
+    const model::TGlowshow &g = doc.Glowshows[0];
+    const struct {
+        std::size_t frame;
+        QColor element1;
+        bool lit;
+    } cases[] = {
+        {0, QColor(0, 255, 0), true}, {1, QColor(255, 0, 0), true}, {2, Background, false},
+        {3, Background, false},       {200, Background, false},
+    };
+    playback.Button15Click();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.frame);
+        QtDrawingSurface alone;
+        alone.assignPicture("6", dot);
+        alone.restore("6");
+        drawGlowshowFrame(alone, profile, g, c.frame);
+        EXPECT_EQ(alone.frontBuffer().pixelColor(5, 5), c.element1);
+        EXPECT_EQ(alone.frontBuffer().pixelColor(51, 61), c.lit ? QColor(255, 0, 0) : Background);
+        if (c.frame < g.Frames.size()) {
+            playback.Timer1Timer();
+            EXPECT_EQ(alone.frontBuffer(), surface.frontBuffer()) << "the same picture as playback's";
+        }
+    }
 }
 
 TEST_F(PlaybackTest, LitOnOffElementWithoutShapeIsSkippedAndTheTickGoesOn)

@@ -99,7 +99,7 @@ TEST_F(SettingsFile, HideUnusedSlotsIsAnIntegerWithCheckedAsDefault)
         bool checked;
     };
     const Case cases[] = {
-        {"0", false}, {"1", true},  {"yes", true}, {"", true},     {"$10", true},
+        {"0", false}, {"1", true},   {"yes", true}, {"", true},     {"$10", true},
         {"-1", true}, {"$0", false}, {"00", false}, {"0x0", false}, {"2x", true},
     };
     SettingsStore store(path());
@@ -172,3 +172,19 @@ TEST_F(SettingsFile, WriteThatCannotReachTheDiskIsReported)
 }
 
 } // namespace
+
+TEST(RecentFiles, LatestFirstEachOnceAtMostEight)
+{
+    const struct {
+        QStringList before;
+        QString added;
+        QStringList after;
+    } cases[] = {
+        {{}, "a", {"a"}},
+        {{"a", "b", "c"}, "c", {"c", "a", "b"}},
+        {{"a", "b", "c", "d", "e", "f", "g", "h"}, "i", {"i", "a", "b", "c", "d", "e", "f", "g"}},
+        {{"a", "b", "c", "d", "e", "f", "g", "h"}, "h", {"h", "a", "b", "c", "d", "e", "f", "g"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(settings::withRecentFile(c.before, c.added), c.after) << c.added.toStdString();
+}

@@ -1,0 +1,311 @@
+// The window as a place to work: resizing, the device view beside the grid, the preview's
+// first frame, loop and frame count, files by drop and from the recent list, and the lists
+// after a change of language.
+#include "GridFixture.h"
+
+#include "preview/DXDraw.h"
+#include "preview/Playback.h"
+#include "preview/QtDrawingSurface.h"
+#include "settings/SettingsStore.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+namespace editor_test {
+namespace {
+
+// A point inside element 1's rectangle (52, 268)-(205, 400) of the shipped skin, opacity 110.
+const QPoint InElement1(128, 334);
+constexpr int Element1Opacity = 110;
+
+// What the surface shows when `colour` is laid over `under` at the element's opacity.
+QColor blended(std::array<int, 3> colour, QColor under)
+{
+    auto mix = [](int c, int old) { return (c * 17 * Element1Opacity + old * (255 - Element1Opacity) + 127) / 255; };
+    return QColor(mix(colour[0], under.red()), mix(colour[1], under.green()), mix(colour[2], under.blue()));
+}
+
+class WindowTest : public GridFixtureBase {
+protected:
+    // Three frames of element 1: red, green, none; then a rhythm glowshow.
+    model::TDocument threeFrames() const
+    {
+        return documentOf(
+            {normalGlowshow(1, {frame(100, {entry(1, 15, 0, 0)}), frame(200, {entry(1, 0, 15, 0)}), frame(300, {})}),
+             rhythmGlowshow(2, 1, {channel(1, 0, 0, {model::TClubStep{15, 15, 15, 0}})})});
+    }
+
+    QColor live() const { return form().liveSurface().frontBuffer().pixelColor(InElement1); }
+    QColor previewed() const { return form().previewSurface().frontBuffer().pixelColor(InElement1); }
+
+    static QMimeData *filesData(const QStringList &files)
+    {
+        auto *data = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString &f : files)
+            urls << QUrl::fromLocalFile(f);
+        data->setUrls(urls);
+        return data;
+    }
+
+    // Drags the files over the window and drops them; true when the window took the drag.
+    bool drop(const QStringList &files, QWidget *target = nullptr)
+    {
+        QWidget *on = target ? target : &form();
+        std::unique_ptr<QMimeData> data(filesData(files));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(on, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(on, &dropped);
+        processEvents();
+        return dropped.isAccepted();
+    }
+};
+
+TEST_F(WindowTest, WindowKeepsItsDesignedSizeAsLeastAndGivesMoreRoomToTheGrid)
+{
+    openHere(documentOf({normalGlowshow(1, std::vector<model::TFrame>(200, frame(100, {entry(1, 15, 0, 0)})))}));
+    editor::TMForm &f = form();
+    const QSize designed = f.centralWidget()->size();
+    ASSERT_EQ(designed, QSize(669, 485));
+    const int columnsAtDesign = f.EditGrid->viewport()->width() / editor::GridColumnWidth;
+    const int listAtDesign = f.ListBox1->height();
+
+    f.resize(300, 200);
+    processEvents();
+    EXPECT_EQ(f.centralWidget()->size(), designed) << "never smaller than designed";
+
+    f.resize(1920, 1080);
+    processEvents();
+    EXPECT_GT(f.EditGrid->viewport()->width() / editor::GridColumnWidth, 2 * columnsAtDesign);
+    EXPECT_EQ(f.FrameGrid->width(), f.EditGrid->width()) << "the frame numbers widen with the grid";
+    EXPECT_GT(f.ListBox1->height(), listAtDesign);
+    EXPECT_EQ(f.LiveView->pictureRect().size(), QSize(257, 425)) << "the device view at 1x beside the grid";
+
+    f.PageControl1->setCurrentWidget(f.Tab3);
+    f.ListBox2->setCurrentRow(0);
+    processEvents();
+    EXPECT_EQ(f.DXDraw->pictureRect().size(), QSize(2 * 257, 2 * 425)) << "the preview grows by whole multiples";
+}
+
+TEST_F(WindowTest, SizeAndPositionComeBackOnTheNextStart)
+{
+    startHere();
+    form().resize(1000, 720);
+    processEvents();
+    const QSize size = form().size();
+    form().close();
+    startHere();
+    EXPECT_EQ(form().size(), size);
+    EXPECT_FALSE(settings::readWindowGeometry(settings::SettingsStore(settingsFile)).isEmpty());
+}
+
+TEST_F(WindowTest, DeviceViewShowsTheCurrentColumnAndEveryColourChange)
+{
+    openHere(threeFrames());
+    processEvents();
+    editor::TMForm &f = form();
+    ASSERT_TRUE(f.LiveView->isVisible());
+    clickCell(2, 0);
+    processEvents();
+    const QColor bare = live();
+
+    const struct {
+        const char *step;
+        std::function<void()> act;
+        int column;
+    } steps[] = {
+        {"first column clicked", [&] { clickCell(0, 0); }, 0},
+        {"second column clicked", [&] { clickCell(1, 0); }, 1},
+        {"red raised on the second column", [&] { f.TrackBar1->setValue(f.TrackBar1->value() - 9); }, 1},
+        {"cell toggled off by the right button",
+         [&] {
+             const QPoint at = f.EditGrid->visualRect(cell(1, 0)).center();
+             QTest::mousePress(f.EditGrid->viewport(), Qt::RightButton, {}, at);
+             QTest::mouseRelease(f.EditGrid->viewport(), Qt::RightButton, {}, at);
+         },
+         1},
+        {"back to the first column by key", [&] { QTest::keyClick(f.EditGrid, Qt::Key_Left); }, 0},
+    };
+    for (const auto &s : steps) {
+        s.act();
+        processEvents();
+        const model::TFrameEntry &e = shown().Frames.at(std::size_t(s.column)).Entries[0];
+        EXPECT_EQ(live(), blended(colourOf(e), bare)) << s.step;
+    }
+}
+
+TEST_F(WindowTest, DeviceViewHiddenForRhythmAndWithoutGlowshow)
+{
+    openHere(threeFrames());
+    editor::TMForm &f = form();
+    const struct {
+        int row;
+        bool visible;
+    } cases[] = {{1, false}, {0, true}};
+    for (const auto &c : cases) {
+        f.ListBox1->setCurrentRow(c.row);
+        processEvents();
+        EXPECT_EQ(f.LiveView->isVisible(), c.visible) << "glowshow " << c.row;
+    }
+    const model::TDocument before = f.Document;
+    trigger(f.ANewFileAction);
+    processEvents();
+    EXPECT_FALSE(f.LiveView->isVisible()) << "a new document without glowshows";
+    EXPECT_NE(f.Document, before);
+}
+
+TEST_F(WindowTest, PreviewShowsTheFirstFrameOnChoiceAndLoopsUntilStopped)
+{
+    openHere(threeFrames());
+    editor::TMForm &f = form();
+    clickCell(2, 0);
+    processEvents();
+    const QColor bare = live();
+    f.PageControl1->setCurrentWidget(f.Tab3);
+    f.ListBox2->setCurrentRow(0);
+    processEvents();
+    EXPECT_TRUE(f.DXDraw->isVisible());
+    EXPECT_EQ(previewed(), blended({15, 0, 0}, bare)) << "first frame at once";
+
+    const struct {
+        bool loop;
+        int ticks;
+        bool playing;
+        QString indicator;
+    } cases[] = {
+        {false, 1, true, QStringLiteral("frame 1 / 3")},
+        {false, 3, true, QStringLiteral("frame 3 / 3")},
+        {false, 4, false, QString()},
+        {true, 4, true, QStringLiteral("frame 1 / 3")},
+        {true, 8, true, QStringLiteral("frame 2 / 3")},
+    };
+    for (const auto &c : cases) {
+        f.CheckBox4->setChecked(c.loop);
+        f.Button15->click();
+        for (int t = 0; t < c.ticks; ++t)
+            f.Timer1Timer();
+        const std::string what = (c.loop ? "loop, " : "once, ") + std::to_string(c.ticks) + " ticks";
+        EXPECT_EQ(f.previewSurface().timerEnabled(), c.playing) << what;
+        EXPECT_EQ(f.FrameIndicator->isVisible(), c.playing) << what;
+        if (c.playing) {
+            EXPECT_EQ(f.FrameIndicator->text(), c.indicator) << what;
+            f.Button15->click();
+            EXPECT_FALSE(f.previewSurface().timerEnabled()) << "Stop ends a loop: " << what;
+            EXPECT_FALSE(f.FrameIndicator->isVisible()) << what;
+        }
+    }
+}
+
+TEST_F(WindowTest, OnlyASinglePatFileDropOpens)
+{
+    startHere();
+    const QString pat = writePat(QStringLiteral("dropped.PAT"), threeFrames());
+    const QString text = writeBytes(QStringLiteral("notes.txt"), QByteArray("x"));
+    const QString other = writePat(QStringLiteral("other.pat"), documentOf({normalGlowshow(5, {})}));
+    const struct {
+        const char *what;
+        QStringList files;
+        QWidget *target;
+        bool opens;
+    } cases[] = {
+        {"a .txt file", {text}, nullptr, false},
+        {"two .pat files", {pat, other}, nullptr, false},
+        {"a folder", {dir.path()}, nullptr, false},
+        {"one .pat file", {pat}, nullptr, true},
+        {"one .pat file on the trailer text", {other}, form().Edit1, true},
+    };
+    for (const auto &c : cases) {
+        const model::TDocument before = form().Document;
+        const QString edit1 = form().Edit1->text();
+        EXPECT_EQ(drop(c.files, c.target), c.opens) << c.what;
+        if (c.opens) {
+            EXPECT_EQ(QString::fromStdString(form().Document.GlowFile.FileName),
+                      QFileInfo(c.files[0]).absoluteFilePath())
+                << c.what;
+            EXPECT_EQ(form().recentFiles().value(0), QFileInfo(c.files[0]).absoluteFilePath()) << c.what;
+        } else {
+            EXPECT_EQ(form().Document, before) << c.what;
+        }
+        EXPECT_TRUE(form().Edit1->text().isEmpty() || form().Edit1->text() == edit1) << "no path pasted: " << c.what;
+    }
+    EXPECT_TRUE(unexpectedModals.empty());
+}
+
+TEST_F(WindowTest, RecentFilesKeepTheLatestFirstAndDropMissingOnesWithAMessage)
+{
+    startHere();
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        files << writePat(QStringLiteral("f%1.pat").arg(i), documentOf({normalGlowshow(std::uint8_t(i + 1), {})}));
+        openThroughDialog(files.last());
+    }
+    openThroughDialog(files[0]);
+    EXPECT_EQ(form().recentFiles(), (QStringList{files[0], files[2], files[1]}));
+    EXPECT_EQ(form().RecentFiles1->actions().size(), 3);
+    EXPECT_TRUE(form().ARecentFilesAction->isEnabled());
+
+    startHere();
+    ASSERT_EQ(form().recentFiles(), (QStringList{files[0], files[2], files[1]})) << "kept in the settings";
+    ASSERT_TRUE(QFile::remove(files[2]));
+    acceptNextMessageBox();
+    form().RecentFiles1->actions().at(1)->trigger();
+    processEvents();
+    ASSERT_EQ(modalsSeen.size(), 1u);
+    EXPECT_TRUE(modalsSeen[0].text.contains(QDir::toNativeSeparators(files[2]))) << modalsSeen[0].text.toStdString();
+    EXPECT_EQ(form().recentFiles(), (QStringList{files[0], files[1]}));
+    EXPECT_FALSE(form().DocumentLoaded);
+
+    form().RecentFiles1->actions().at(1)->trigger();
+    processEvents();
+    EXPECT_EQ(QString::fromStdString(form().Document.GlowFile.FileName), files[1]);
+    EXPECT_EQ(form().recentFiles(), (QStringList{files[1], files[0]}));
+}
+
+TEST_F(WindowTest, CutElementNamesShowWholeInTheirTooltip)
+{
+    writeProfile(QStringLiteral("Motorola (All Models).eng"),
+                 "[Elements]\nElement01=Keypad\nElement02=Display backlight of the outer screen, left half\n");
+    startHere();
+    EXPECT_TRUE(form().SlotGrid->item(0, 0)->toolTip().isEmpty());
+    EXPECT_EQ(form().SlotGrid->item(1, 0)->toolTip(),
+              QStringLiteral("Display backlight of the outer screen, left half"));
+}
+
+using WindowLanguageTest = EditorFixture;
+
+TEST_F(WindowLanguageTest, ChoosingALanguageRenamesTheGlowshowsInEveryList)
+{
+    editor::TMForm &f = startWith(documentOf(
+        {normalGlowshow(1, {frame(100, {})}), normalGlowshow(2, {frame(100, {})}), rhythmGlowshow(3, 1, {})}));
+    f.ListBox1->setCurrentRow(1);
+    processEvents();
+    ASSERT_EQ(f.ListBox1->item(0)->text(), QStringLiteral("(01) Incoming call"));
+    const int combo = f.ComboBox4->currentIndex();
+
+    f.ComboBox1->setCurrentIndex(f.ComboBox1->findText(QStringLiteral("Russian")));
+    emit f.ComboBox1->activated(f.ComboBox1->currentIndex());
+    processEvents();
+    ASSERT_EQ(f.CurrentProfile.Language, "Russian");
+    const struct {
+        QString shown;
+        QString expected;
+    } lines[] = {
+        {f.ListBox1->item(0)->text(), QStringLiteral("(01) Входящий вызов")},
+        {f.ListBox1->item(2)->text().section(QLatin1Char(' '), -1), QStringLiteral("[Ритм]")},
+        {f.ListBox2->item(0)->text(), QStringLiteral("(01) Входящий вызов")},
+        {f.ComboBox4->itemText(0), QStringLiteral("(01) Входящий вызов")},
+    };
+    for (const auto &l : lines)
+        EXPECT_EQ(l.shown, l.expected);
+    EXPECT_EQ(f.ListBox1->currentRow(), 1) << "the selected line stays";
+    EXPECT_EQ(f.ComboBox4->currentIndex(), combo);
+}
+
+} // namespace
+} // namespace editor_test
