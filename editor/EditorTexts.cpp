@@ -15,6 +15,23 @@ constexpr auto Texts = std::to_array<EditorText>({
     {"Redo", "&Redo"},
     {"UndoStep", "&Undo %1"},
     {"RedoStep", "&Redo %1"},
+    {"InsertFrameBefore", "Insert frame &before"},
+    {"InsertFrameAfter", "Insert frame &after"},
+    {"DuplicateFrames", "&Duplicate frames"},
+    {"DeleteFrames", "De&lete frames"},
+    {"MoveFramesLeft", "Move frames &left"},
+    {"MoveFramesRight", "Move frames &right"},
+    {"Cut", "Cu&t"},
+    {"Copy", "&Copy"},
+    {"Paste", "&Paste"},
+    {"FillRange", "&Fill range"},
+    {"FadeRange", "F&ade range"},
+    {"SetDurations", "Set d&urations..."},
+    {"DurationEach", "Each selected frame lasts (ms):"},
+    {"DurationTotal", "Spread a total evenly (ms):"},
+    {"DurationTooLong", "The total is too long for these frames: one frame lasts at most 65535 ms."},
+    {"PasteRefused", "The clipboard holds nothing that can be pasted into the grid. Text must have one line per "
+                     "element, cells separated by tabs, each cell #RGB in hex digits (such as #F80) or empty."},
 });
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "FileDialogs.h"
 #include "GridWidgets.h"
 #include "PreviewControlsOfForm.h"
+#include "TimelineCommands.h"
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
 #include "settings/LanguageFile.h"
@@ -119,6 +120,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     createEditPage();
     createPreviewPage();
     connectHandlers();
+    Timeline = new TimelineCommands(*this);
 
     // The window cannot be resized, like the device's own editor window.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

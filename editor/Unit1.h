@@ -46,6 +46,7 @@ namespace editor {
 
 class EditGridView;
 class FileDialogs;
+class TimelineCommands;
 class TAForm;
 class TSForm;
 
@@ -61,6 +62,8 @@ struct EditorEnvironment {
 // execute(), which runs the handler only while the action is enabled.
 class TMForm : public QMainWindow {
     Q_OBJECT
+    friend class TimelineCommands;
+
 public:
     explicit TMForm(EditorEnvironment environment, QWidget *parent = nullptr);
     ~TMForm() override;
@@ -225,6 +228,8 @@ public:
     QTableWidget *SlotGrid;
     QTableWidget *FrameGrid;
     EditGridView *EditGrid;
+    // Frame, clipboard, fill and fade commands of the grid.
+    TimelineCommands *Timeline = nullptr;
 
     // Glowshow preview page
     QListWidget *ListBox2;
