@@ -243,14 +243,23 @@ void EditGridView::paintRange(QPainter &painter) const
     if (!cells.isValid() || cells.right() >= mModel->columnCount())
         return;
     const QColor highlight = palette().color(QPalette::Highlight);
+    const QModelIndex current = currentIndex();
     if (cells.width() > 1 || cells.height() > 1) {
-        const QRect area = cellsRect(cells);
+        // The current cell stays unwashed: its colour is the one the page edits.
         QColor wash = highlight;
         wash.setAlpha(80);
-        painter.fillRect(area, wash);
-        outline(painter, area.adjusted(-1, -1, 1, 1), highlight);
+        const int row = current.row(), column = current.column();
+        const QRect parts[] = {
+            QRect(QPoint(cells.left(), cells.top()), QPoint(cells.right(), row - 1)),
+            QRect(QPoint(cells.left(), row + 1), QPoint(cells.right(), cells.bottom())),
+            QRect(QPoint(cells.left(), row), QPoint(column - 1, row)),
+            QRect(QPoint(column + 1, row), QPoint(cells.right(), row)),
+        };
+        for (const QRect &part : parts)
+            if (part.isValid())
+                painter.fillRect(cellsRect(part).adjusted(0, 0, 1, 1), wash);
+        outline(painter, cellsRect(cells).adjusted(-1, -1, 1, 1), highlight);
     }
-    const QModelIndex current = currentIndex();
     const QRect mark = cellsRect(QRect(current.column(), current.row(), 1, 1));
     outline(painter, mark, Qt::black);
     outline(painter, mark.adjusted(1, 1, -1, -1), Qt::white);
