@@ -5,8 +5,10 @@
 #include "editor/TimelineCommands.h"
 #include "model/GlowFile.h"
 
+#include <QDialog>
 #include <QListWidget>
 #include <QMimeData>
+#include <QRadioButton>
 
 namespace editor_test {
 namespace {
@@ -189,6 +191,37 @@ TEST_F(TimelineTest, FrameNumbersSelectWholeColumnsAndATypedDurationSetsThemAll)
     for (const model::TFrame &f : shown().Frames)
         durations.push_back(f.Duration);
     EXPECT_EQ(durations, (std::vector<int>{10, 125, 125, 125}));
+}
+
+TEST_F(TimelineTest, SetDurationsGivesEachColumnOneValueOrSpreadsATotal)
+{
+    const struct {
+        bool total;
+        int value;
+        std::vector<int> durations;
+    } cases[] = {
+        {false, 250, {10, 250, 250, 250}}, {true, 1000, {10, 334, 333, 333}}, {true, 300000, {10, 20, 30, 40}}};
+    openHere(documentOf({normalGlowshow(1, {frameOf(10, {}), frameOf(20, {}), frameOf(30, {}), frameOf(40, {})})}));
+    const model::TGlowshow opened = shown();
+    for (const auto &c : cases) {
+        shown() = opened;
+        clickCell(1, 0);
+        keys(Qt::Key_Right, Qt::ShiftModifier, 2);
+        answerNextModal([&c](QWidget *w) {
+            w->findChild<QRadioButton *>(c.total ? QStringLiteral("DurationTotal") : QStringLiteral("DurationEach"))
+                ->setChecked(true);
+            w->findChild<QSpinBox *>(QStringLiteral("DurationValue"))->setValue(c.value);
+            static_cast<QDialog *>(w)->accept();
+        });
+        if (c.durations == std::vector<int>{10, 20, 30, 40})
+            acceptNextMessageBox(); // too long for three frames: refused with a message
+        trigger(form().Timeline->ASetDurations);
+        std::vector<int> durations;
+        for (const model::TFrame &f : shown().Frames)
+            durations.push_back(f.Duration);
+        EXPECT_EQ(durations, c.durations) << c.value;
+    }
+    EXPECT_TRUE(unexpectedModals.empty());
 }
 
 TEST_F(TimelineTest, SpaceAndHomeEndWorkTheCurrentCellFromTheKeyboard)
