@@ -86,11 +86,22 @@ void TMForm::setTrackBarColour(std::uint8_t red, std::uint8_t green, std::uint8_
         TrackBar2->setValue(15 - std::min<int>(green, 15));
         TrackBar3->setValue(15 - std::min<int>(blue, 15));
     }
-    // Run whether or not the positions changed, so the edits, preview and cell follow and
-    // the colour is stored into the current entry.
-    TrackBar1Change();
-    TrackBar2Change();
-    TrackBar3Change();
+    // Showing is not editing: the values go to the edits and the preview, not the document.
+    Edit2->setText(QString::number(valueOf(TrackBar1)));
+    Edit3->setText(QString::number(valueOf(TrackBar2)));
+    Edit4->setText(QString::number(valueOf(TrackBar3)));
+    execute(APreColorAction);
+}
+
+void TMForm::pushCurrentCellColour(const model::Colour &colour, const QString &text, int mergeId)
+{
+    const model::TGlowshow *g = Document.current();
+    model::Colour stored;
+    if (Document.SelectionEmpty != 0 || !g || (!currentFrameEntry() && !currentStep()) ||
+        !model::cellColour(*g, Document.CurrentFrame, Document.CurrentElement, stored) || stored == colour)
+        return;
+    pushEdit(model::SetCellColour{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement, colour},
+             text, mergeId);
 }
 
 void TMForm::AMakeEmpty()
@@ -105,33 +116,33 @@ void TMForm::AMakeEmpty()
     AAddNewFrameAction->setEnabled(true);
 }
 
-void TMForm::trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::TFrameEntry::*entryChannel,
-                             std::uint8_t model::TClubStep::*stepChannel)
+void TMForm::trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::Colour::*channel,
+                             MergeId mergeId)
 {
     const int v = valueOf(trackBar);
     valueEdit->setText(QString::number(v));
-    if (Document.SelectionEmpty == 0) {
-        if (model::TFrameEntry *e = currentFrameEntry())
-            e->*entryChannel = std::uint8_t(v);
-        else if (model::TClubStep *s = currentStep())
-            s->*stepChannel = std::uint8_t(v);
+    const model::TGlowshow *g = Document.current();
+    model::Colour colour;
+    if (g && model::cellColour(*g, Document.CurrentFrame, Document.CurrentElement, colour)) {
+        colour.*channel = std::uint8_t(v);
+        pushCurrentCellColour(colour, uiText("StepColour"), mergeId);
     }
     execute(APreColorAction);
 }
 
 void TMForm::TrackBar1Change()
 {
-    trackBarChanged(TrackBar1, Edit2, &model::TFrameEntry::Red, &model::TClubStep::Red);
+    trackBarChanged(TrackBar1, Edit2, &model::Colour::Red, MergeRed);
 }
 
 void TMForm::TrackBar2Change()
 {
-    trackBarChanged(TrackBar2, Edit3, &model::TFrameEntry::Green, &model::TClubStep::Green);
+    trackBarChanged(TrackBar2, Edit3, &model::Colour::Green, MergeGreen);
 }
 
 void TMForm::TrackBar3Change()
 {
-    trackBarChanged(TrackBar3, Edit4, &model::TFrameEntry::Blue, &model::TClubStep::Blue);
+    trackBarChanged(TrackBar3, Edit4, &model::Colour::Blue, MergeBlue);
 }
 
 void TMForm::APreColor()
@@ -184,21 +195,20 @@ void TMForm::AMakePrevCol()
     std::uint8_t red = 0, green = 0, blue = 0;
     if (!previousColour(red, green, blue))
         return;
+    pushCurrentCellColour(model::Colour{red, green, blue}, stepName(AMakePrevColAction));
     setTrackBarColour(red, green, blue);
 }
 
 void TMForm::AMakeOn_Off()
 {
-    auto toggle = [](auto &c) {
-        const std::uint8_t v = (c.Red == 0 && c.Green == 0 && c.Blue == 0) ? 15 : 0;
-        c.Red = c.Green = c.Blue = v;
-    };
-    if (model::TFrameEntry *e = currentFrameEntry())
-        toggle(*e);
-    else if (model::TClubStep *s = currentStep())
-        toggle(*s);
-    else
+    const model::TGlowshow *g = Document.current();
+    model::Colour colour;
+    if (!g || (!currentFrameEntry() && !currentStep()) ||
+        !model::cellColour(*g, Document.CurrentFrame, Document.CurrentElement, colour))
         return;
+    const std::uint8_t v = colour == model::Colour{} ? 15 : 0;
+    pushEdit(model::SetCellColour{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement, {v, v, v}},
+             stepName(AMakeOn_OffAction));
     redrawCell(Document.CurrentFrame, Document.CurrentElement - 1);
 }
 
@@ -206,8 +216,11 @@ void TMForm::SpinEdit2Change()
 {
     if (!SpinEdit2->isEnabled())
         return;
-    if (model::TClubStep *s = currentStep())
-        s->Parameter = std::uint8_t(std::clamp(SpinEdit2->value(), 0, 255));
+    const auto parameter = std::uint8_t(std::clamp(SpinEdit2->value(), 0, 255));
+    if (const model::TClubStep *s = currentStep(); s && s->Parameter != parameter)
+        pushEdit(model::SetStepParameter{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement,
+                                         parameter},
+                 uiText("StepParameter"), MergeParameter);
 }
 
 } // namespace editor

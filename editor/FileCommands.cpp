@@ -12,14 +12,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QTextCursor>
-#include <QTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTimer>
 
 namespace editor {
 
@@ -47,7 +47,9 @@ void TMForm::AMFormCreate()
     PageControl1->setTabVisible(PageControl1->indexOf(Tab2), false);
     PageControl1->setCurrentIndex(0);
 
-    if (mEnvironment.arguments.isEmpty())
+    // Copies of editors that died are offered before anything else is opened.
+    offerRecoveredCopies();
+    if (mEnvironment.arguments.isEmpty() || !askToSaveChanges())
         return;
     // The trailer controls keep their state here; only Open fills them.
     readDocument(mEnvironment.arguments.constFirst());
@@ -72,6 +74,7 @@ void TMForm::showReadDocument()
     execute(ASaveActivAction);
     updateAddCommands();
     EditGrid->viewport()->update();
+    startHistory();
 }
 
 void TMForm::ASaveActiv()
@@ -85,6 +88,8 @@ void TMForm::ASaveActiv()
 
 void TMForm::AOpenFile()
 {
+    if (!askToSaveChanges())
+        return;
     const QString fileName = mEnvironment.dialogs->openFileName(this);
     if (fileName.isEmpty())
         return;
@@ -95,6 +100,8 @@ void TMForm::AOpenFile()
 
 void TMForm::ANewFile()
 {
+    if (!askToSaveChanges())
+        return;
     Document.ClearDocument();
     Document.GlowFile = model::TGlowFile{};
     Document.HasTrailer = 0;
@@ -107,6 +114,7 @@ void TMForm::ANewFile()
     execute(AUpdateGlowshowAction);
     execute(ASaveActivAction);
     updateAddCommands();
+    startHistory();
     PageControl1->setCurrentWidget(Tab2);
 }
 
@@ -117,6 +125,7 @@ void TMForm::ASave()
         return;
     }
     WriteGlowFile(Document, QString::fromStdString(Document.GlowFile.FileName));
+    mHistory->stack().setClean();
 }
 
 void TMForm::ASaveAs()
@@ -126,6 +135,8 @@ void TMForm::ASaveAs()
         return;
     WriteGlowFile(Document, fileName);
     Document.GlowFile.FileName = fileName.toStdString();
+    mHistory->stack().setClean();
+    updateWindowTitle();
 }
 
 void TMForm::AExit()
@@ -155,13 +166,15 @@ void TMForm::AAddNewGlow()
     if (!SForm || !Document.canAddGlowshow())
         return;
     const int result = SForm->exec();
+    model::TGlowshow added;
+    added.Id = 1;
     if (result == TSForm::ResultNormal)
-        Document.NewGlowshow(model::KindNormal);
+        added.Kind = model::KindNormal;
     else if (result == TSForm::ResultClublight)
-        Document.NewGlowshow(model::KindRhythm);
+        added.Kind = model::KindRhythm;
     else
         return;
-    Document.GlowFile.GlowshowCount = std::uint8_t(Document.Glowshows.size());
+    pushEdit(model::InsertGlowshow{int(Document.Glowshows.size()), std::move(added)}, stepName(AAddNewGlowAction));
     execute(AUpdateListAction);
 }
 
@@ -186,7 +199,9 @@ void TMForm::showTrailerTexts()
 
 void TMForm::CheckBox3Click()
 {
-    Document.HasTrailer = CheckBox3->isChecked() ? 1 : 0;
+    const std::uint8_t checked = CheckBox3->isChecked() ? 1 : 0;
+    if (Document.HasTrailer != checked)
+        pushEdit(model::SetDocumentValue<&model::TDocument::HasTrailer>{checked}, uiText("StepNotes"));
 }
 
 void TMForm::Edit1Change()
@@ -200,7 +215,9 @@ void TMForm::Edit1Change()
         Edit1->setCursorPosition(std::min(cursor, int(Edit1->text().size())));
         return;
     }
-    Document.TrailerText1 = bytes;
+    if (Document.TrailerText1 != bytes)
+        pushEdit(model::SetDocumentValue<&model::TDocument::TrailerText1>{bytes}, uiText("StepFirstNote"),
+                 MergeFirstNote);
 }
 
 void TMForm::Memo1Change()
@@ -215,7 +232,9 @@ void TMForm::Memo1Change()
         return;
     }
     mShownMemoText = lines;
-    Document.TrailerText2 = bytes;
+    if (Document.TrailerText2 != bytes)
+        pushEdit(model::SetDocumentValue<&model::TDocument::TrailerText2>{bytes}, uiText("StepSecondNote"),
+                 MergeSecondNote);
 }
 
 } // namespace editor

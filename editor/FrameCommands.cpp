@@ -6,6 +6,8 @@
 
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace editor {
 
 void TMForm::reselectCurrentCell()
@@ -15,6 +17,17 @@ void TMForm::reselectCurrentCell()
         return;
     redrawCell(current.column(), current.row());
     EditGridSelectCell(current.column(), current.row());
+}
+
+void TMForm::editCurrentGlowshow(const QString &text, const std::function<void(model::TGlowshow &)> &change)
+{
+    const model::TGlowshow *g = Document.current();
+    if (!g)
+        return;
+    model::TGlowshow changed = *g;
+    change(changed);
+    if (!(changed == *g))
+        pushEdit(model::ReplaceGlowshow{Document.CurrentGlowshow, Document.CurrentElement, std::move(changed)}, text);
 }
 
 void TMForm::AAddNewFrame()
@@ -27,14 +40,28 @@ void TMForm::AAddNewFrame()
         execute(AAddAllFramesAction);
         return;
     }
-    model::addEntry(*g, Document.CurrentFrame, Document.CurrentElement);
+    if (g->Kind == model::KindNormal &&
+        Document.CurrentFrame < std::min<std::size_t>(g->FrameCount, g->Frames.size())) {
+        model::TFrame frame = g->Frames[Document.CurrentFrame];
+        if (model::addFrameEntry(frame, Document.CurrentElement))
+            pushEdit(model::ReplaceFrame{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement,
+                                         std::move(frame)},
+                     stepName(AAddNewFrameAction));
+    }
     reselectCurrentCell();
 }
 
 void TMForm::ADelFrame()
 {
-    if (model::TGlowshow *g = Document.current())
-        model::removeEntry(*g, Document.CurrentFrame, Document.CurrentElement);
+    const model::TGlowshow *g = Document.current();
+    if (g && g->Kind == model::KindNormal &&
+        Document.CurrentFrame < std::min<std::size_t>(g->FrameCount, g->Frames.size())) {
+        model::TFrame frame = g->Frames[Document.CurrentFrame];
+        if (model::removeFrameEntry(frame, Document.CurrentElement))
+            pushEdit(model::ReplaceFrame{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement,
+                                         std::move(frame)},
+                     stepName(ADelFrameAction));
+    }
     reselectCurrentCell();
 }
 
@@ -43,7 +70,9 @@ void TMForm::AAddAllFrames()
     model::TGlowshow *g = Document.current();
     if (!DocumentLoaded || !g)
         return;
-    model::addElementToAllFrames(*g, Document.CurrentElement);
+    editCurrentGlowshow(stepName(AAddAllFramesAction), [element = Document.CurrentElement](model::TGlowshow &c) {
+        model::addElementToAllFrames(c, element);
+    });
     const int row = SlotGrid->currentRow();
     SlotGridSelectCell(0, row >= 0 ? row : Document.CurrentElement - 1);
     EditGrid->viewport()->update();
@@ -54,7 +83,9 @@ void TMForm::ADelAllFrames()
     model::TGlowshow *g = Document.current();
     if (!DocumentLoaded || !g)
         return;
-    model::removeElementFromAllFrames(*g, Document.CurrentElement);
+    editCurrentGlowshow(stepName(ADelAllFramesAction), [element = Document.CurrentElement](model::TGlowshow &c) {
+        model::removeElementFromAllFrames(c, element);
+    });
     EditGrid->viewport()->update();
 }
 
@@ -63,7 +94,9 @@ void TMForm::AClearAllFrames()
     model::TGlowshow *g = Document.current();
     if (!DocumentLoaded || !g)
         return;
-    model::clearElementInAllFrames(*g, Document.CurrentElement);
+    editCurrentGlowshow(stepName(AClearAllFramesAction), [element = Document.CurrentElement](model::TGlowshow &c) {
+        model::clearElementInAllFrames(c, element);
+    });
     EditGrid->viewport()->update();
 }
 
@@ -72,7 +105,10 @@ void TMForm::ACopyAllFrames()
     model::TGlowshow *g = Document.current();
     if (!DocumentLoaded || !g)
         return;
-    model::copyElementInAllFrames(*g, Document.CurrentElement, Document.CopyTargetElement);
+    editCurrentGlowshow(stepName(ACopyAllFramesAction),
+                        [element = Document.CurrentElement, target = Document.CopyTargetElement](model::TGlowshow &c) {
+                            model::copyElementInAllFrames(c, element, target);
+                        });
     EditGrid->viewport()->update();
 }
 

@@ -13,19 +13,24 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <functional>
+
+#include <utility>
 
 namespace editor {
 
 namespace {
 
-// Silver at (0,0) and (1,1), white at (1,0) and (0,1), tiled over the cell.
-QBrush emptyCellBrush()
+// Silver at (0,0) and (1,1), white at (1,0) and (0,1), tiled over the cell; inside a range
+// both as the range's wash makes them.
+QBrush emptyCellBrush(const std::function<QColor(QColor)> &wash = [](QColor c) { return c; })
 {
     QImage pattern(2, 2, QImage::Format_RGB32);
-    pattern.setPixel(0, 0, qRgb(192, 192, 192));
-    pattern.setPixel(1, 1, qRgb(192, 192, 192));
-    pattern.setPixel(1, 0, qRgb(255, 255, 255));
-    pattern.setPixel(0, 1, qRgb(255, 255, 255));
+    const QRgb silver = wash(QColor(192, 192, 192)).rgb(), white = wash(QColor(255, 255, 255)).rgb();
+    pattern.setPixel(0, 0, silver);
+    pattern.setPixel(1, 1, silver);
+    pattern.setPixel(1, 0, white);
+    pattern.setPixel(0, 1, white);
     return QBrush(pattern);
 }
 
@@ -57,6 +62,7 @@ void TMForm::redrawCell(int column, int row)
 void TMForm::EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row)
 {
     static const QBrush empty = emptyCellBrush();
+    const bool washed = EditGrid->inWash(column, row);
     if (!DocumentLoaded)
         return;
     const model::TGlowshow *g = Document.current();
@@ -84,14 +90,26 @@ void TMForm::EditGridDrawCell(QPainter *painter, const QRect &rect, int column, 
         }
     }
     if (!painted) {
-        painter->fillRect(rect, empty);
+        if (washed) {
+            // Rebuilt only when the wash colour changes (a new palette).
+            static QRgb washedFor = 0;
+            static QBrush washedEmpty;
+            if (washedEmpty.style() == Qt::NoBrush || washedFor != EditGrid->washed(Qt::black).rgb()) {
+                washedFor = EditGrid->washed(Qt::black).rgb();
+                washedEmpty = emptyCellBrush([this](QColor c) { return EditGrid->washed(c); });
+            }
+            painter->fillRect(rect, washedEmpty);
+        } else {
+            painter->fillRect(rect, empty);
+        }
         return;
     }
     std::uint32_t colour = model::ScreenColor(red, green, blue);
     const std::int32_t profileColour = CurrentProfile.ElementColors[element];
     if (profileColour >= 0)
         colour = (blue & 1) ? std::uint32_t(profileColour) : 0;
-    painter->fillRect(rect, screenColourToQColor(colour));
+    const QColor shown = screenColourToQColor(colour);
+    painter->fillRect(rect, washed ? EditGrid->washed(shown) : shown);
 }
 
 void TMForm::EditGridTopLeftChanged()
@@ -190,8 +208,10 @@ QString TMForm::FrameGridSetEditText(int column, int row, const QString &text)
     }
     if (text.isEmpty())
         return shown;
-    if (g && g->Kind == model::KindNormal && column >= 0 && column < int(g->Frames.size()))
-        g->Frames[std::size_t(column)].Duration = std::uint16_t(v);
+    if (g && g->Kind == model::KindNormal && column >= 0 && column < int(g->Frames.size()) &&
+        g->Frames[std::size_t(column)].Duration != v)
+        pushEdit(model::SetFrameDuration{Document.CurrentGlowshow, column, std::uint16_t(v)}, uiText("StepDuration"),
+                 MergeDuration);
     if (QTableWidgetItem *item = FrameGrid->item(1, column)) {
         const QSignalBlocker block(FrameGrid);
         item->setText(shown);
@@ -205,8 +225,14 @@ void TMForm::toggleCell(int column, int row)
     Document.CurrentFrame = std::uint8_t(std::min(column, 255));
     Document.CurrentEntry = Document.FindEntry(std::uint8_t(row + 1), Document.CurrentFrame);
     Document.CurrentElement = std::uint8_t(row + 1);
-    if (Document.CurrentEntry != model::NoEntry)
+    if (Document.CurrentEntry != model::NoEntry) {
+        // A whole right-drag is one step.
+        if (!mRightDragStep) {
+            mRightDragStep = true;
+            mHistory->beginStep(uiText("StepToggleCells"));
+        }
         execute(AMakeOn_OffAction);
+    }
     Document.CurrentEntry = entry;
     Document.CurrentFrame = frame;
     Document.CurrentElement = element;
@@ -220,6 +246,12 @@ void TMForm::EditGridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QP
     LastMouseCell = cell;
     if (cell.x() >= 0 && cell.y() >= 0 && cell.y() < ElementRows && !isElementHidden(cell.y() + 1))
         toggleCell(cell.x(), cell.y());
+}
+
+void TMForm::EditGridMouseUp(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton && std::exchange(mRightDragStep, false))
+        mHistory->endStep();
 }
 
 void TMForm::EditGridMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos)

@@ -11,7 +11,7 @@ void TMForm::AGlowMoveDown()
     const int c = Document.CurrentGlowshow;
     if (!DocumentLoaded || c + 1 >= int(Document.Glowshows.size()))
         return;
-    std::swap(Document.Glowshows[std::size_t(c)], Document.Glowshows[std::size_t(c + 1)]);
+    pushEdit(model::SwapGlowshows{c, c}, uiText("StepMoveGlowshow"));
     Document.CurrentGlowshow = std::uint8_t(c + 1);
     selectListRow(ListBox1, c + 1);
     execute(AUpdateListAction);
@@ -23,7 +23,7 @@ void TMForm::AGlowMoveUp()
     const int c = Document.CurrentGlowshow;
     if (!DocumentLoaded || c < 1 || c >= int(Document.Glowshows.size()))
         return;
-    std::swap(Document.Glowshows[std::size_t(c)], Document.Glowshows[std::size_t(c - 1)]);
+    pushEdit(model::SwapGlowshows{c - 1, c}, uiText("StepMoveGlowshow"));
     Document.CurrentGlowshow = std::uint8_t(c - 1);
     selectListRow(ListBox1, c - 1);
     execute(AUpdateListAction);
@@ -36,8 +36,7 @@ void TMForm::AGlowCopy()
         return;
     model::TGlowshow copy;
     model::CopyGlowshow(*Document.current(), copy);
-    Document.Glowshows.push_back(std::move(copy));
-    Document.GlowFile.GlowshowCount = std::uint8_t(Document.Glowshows.size());
+    pushEdit(model::InsertGlowshow{int(Document.Glowshows.size()), std::move(copy)}, stepName(AGlowCopyAction));
     execute(AUpdateListAction);
     ListBox1Click();
 }
@@ -50,8 +49,7 @@ void TMForm::ADelGlow()
     if (!DocumentLoaded || n < 2 || c >= n)
         return;
     DocumentLoaded = false;
-    Document.Glowshows.erase(Document.Glowshows.begin() + c);
-    Document.GlowFile.GlowshowCount = std::uint8_t(Document.Glowshows.size());
+    pushEdit(model::removeGlowshow(c), stepName(ADelGlowAction));
     if (c >= n - 1) {
         Document.CurrentGlowshow = std::uint8_t(n - 2);
         selectListRow(ListBox1, n - 2);

@@ -6,8 +6,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QItemSelectionModel>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,8 +44,8 @@ void TMForm::selectListRow(QListWidget *list, int row)
 
 void TMForm::AUpdateList()
 {
-    const profiles::IniFile profile = profiles::IniFile::load(profiles::profilePath(
-        ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
+    const profiles::IniFile profile = profiles::IniFile::load(
+        profiles::profilePath(ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
     const int remembered = ListBox1->currentRow();
     {
         const QSignalBlocker b1(ListBox1), b2(ListBox2), b4(ComboBox4);
@@ -242,21 +242,26 @@ void TMForm::ComboBox4Change()
     const int index = ComboBox4->currentIndex();
     if (!g || index < 0 || index >= int(GlowshowIds.size()))
         return;
-    g->Id = GlowshowIds[std::size_t(index)];
+    if (g->Id != GlowshowIds[std::size_t(index)])
+        pushEdit(
+            model::SetGlowshowValue<&model::TGlowshow::Id>{Document.CurrentGlowshow, GlowshowIds[std::size_t(index)]},
+            uiText("StepIdentifier"));
     execute(AUpdateListAction);
     execute(AUpdateGlowshowAction);
 }
 
 void TMForm::RadioButton1Click()
 {
-    if (model::TGlowshow *g = Document.current(); g && RadioButton1->isChecked())
-        g->Kind = model::KindNormal;
+    if (model::TGlowshow *g = Document.current(); g && RadioButton1->isChecked() && g->Kind != model::KindNormal)
+        pushEdit(model::SetGlowshowValue<&model::TGlowshow::Kind>{Document.CurrentGlowshow, model::KindNormal},
+                 uiText("StepKind"));
 }
 
 void TMForm::RadioButton2Click()
 {
-    if (model::TGlowshow *g = Document.current(); g && RadioButton2->isChecked())
-        g->Kind = model::KindRhythm;
+    if (model::TGlowshow *g = Document.current(); g && RadioButton2->isChecked() && g->Kind != model::KindRhythm)
+        pushEdit(model::SetGlowshowValue<&model::TGlowshow::Kind>{Document.CurrentGlowshow, model::KindRhythm},
+                 uiText("StepKind"));
 }
 
 void TMForm::SpinEdit5Change()
@@ -265,17 +270,11 @@ void TMForm::SpinEdit5Change()
     if (!g)
         return;
     const auto v = std::uint8_t(std::clamp(SpinEdit5->value(), 1, 255));
-    if (g->Kind == model::KindNormal) {
-        g->FrameCount = v;
-        g->Frames.resize(v);
-        setGridColumns(v);
-    } else if (g->Kind == model::KindRhythm) {
-        g->StepCount = v;
-        for (model::TClubFrame &c : g->Channels) {
-            c.StepCount = v;
-            c.Steps.resize(v);
-        }
-        setGridColumns(v);
+    if (g->Kind == model::KindNormal || g->Kind == model::KindRhythm) {
+        if (model::SetColumnCount count(Document.CurrentGlowshow, v); count.changes(Document))
+            pushEdit(std::move(count), uiText("StepFrameCount"));
+        g = Document.current();
+        setGridColumns(g ? model::columnCount(*g) : 0);
     } else {
         setGridColumns(0); // a glowshow of another kind has no body to show
     }
@@ -302,7 +301,8 @@ void TMForm::CheckBox1Click()
     if (model::TGlowshow *g = Document.current()) {
         const std::uint8_t checked = CheckBox1->isChecked() ? 1 : 0;
         if (g->Repeating != checked && g->Kind == model::KindNormal)
-            g->Repeating = checked;
+            pushEdit(model::SetGlowshowValue<&model::TGlowshow::Repeating>{Document.CurrentGlowshow, checked},
+                     uiText("StepRepeat"));
     }
 }
 
@@ -310,8 +310,10 @@ void TMForm::SpinEdit1Change()
 {
     if (UpdatingControls)
         return;
-    if (model::TGlowshow *g = Document.current())
-        g->RepeatDuration = std::uint16_t(SpinEdit1->value());
+    const auto duration = std::uint16_t(SpinEdit1->value());
+    if (model::TGlowshow *g = Document.current(); g && g->RepeatDuration != duration)
+        pushEdit(model::SetGlowshowValue<&model::TGlowshow::RepeatDuration>{Document.CurrentGlowshow, duration},
+                 uiText("StepRepeatDuration"), MergeRepeatDuration);
 }
 
 void TMForm::SpinEdit3Change()
@@ -320,8 +322,12 @@ void TMForm::SpinEdit3Change()
         return;
     model::TGlowshow *g = Document.current();
     const std::uint8_t channel = Document.FindEntry(Document.CurrentElement, 0);
-    if (g && g->Kind == model::KindRhythm && channel < g->Channels.size())
-        g->Channels[channel].UpperFrequency = std::uint16_t(SpinEdit3->value());
+    const auto frequency = std::uint16_t(SpinEdit3->value());
+    if (g && g->Kind == model::KindRhythm && channel < g->Channels.size() &&
+        g->Channels[channel].UpperFrequency != frequency)
+        pushEdit(model::SetChannelValue<&model::TClubFrame::UpperFrequency>{Document.CurrentGlowshow,
+                                                                            Document.CurrentElement, frequency},
+                 uiText("StepFrequency"), MergeUpperFrequency);
 }
 
 void TMForm::SpinEdit4Change()
@@ -330,8 +336,12 @@ void TMForm::SpinEdit4Change()
         return;
     model::TGlowshow *g = Document.current();
     const std::uint8_t channel = Document.FindEntry(Document.CurrentElement, 0);
-    if (g && g->Kind == model::KindRhythm && channel < g->Channels.size())
-        g->Channels[channel].LowerFrequency = std::uint16_t(SpinEdit4->value());
+    const auto frequency = std::uint16_t(SpinEdit4->value());
+    if (g && g->Kind == model::KindRhythm && channel < g->Channels.size() &&
+        g->Channels[channel].LowerFrequency != frequency)
+        pushEdit(model::SetChannelValue<&model::TClubFrame::LowerFrequency>{Document.CurrentGlowshow,
+                                                                            Document.CurrentElement, frequency},
+                 uiText("StepFrequency"), MergeLowerFrequency);
 }
 
 } // namespace editor

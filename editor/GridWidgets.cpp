@@ -164,6 +164,7 @@ void EditGridView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
         event->accept();
+        emit mouseReleased(event->button());
         return;
     }
     if (event->button() == Qt::LeftButton)
@@ -235,8 +236,16 @@ void outline(QPainter &painter, const QRect &r, const QColor &colour)
 
 } // namespace
 
-// The range is a translucent wash with a solid edge, so the colours under it stay readable;
-// the current cell gets black, white and black rings, one of which stands out on any colour.
+QColor EditGridView::washed(const QColor &colour) const
+{
+    // A quarter of the highlight over the colour: the colour stays readable.
+    const QColor h = palette().color(QPalette::Highlight);
+    auto mix = [](int c, int w) { return (c * 3 + w + 2) / 4; };
+    return QColor(mix(colour.red(), h.red()), mix(colour.green(), h.green()), mix(colour.blue(), h.blue()));
+}
+
+// The range's cells are washed by the cell painter (inWash); here it gets a solid edge. The
+// current cell gets black, white and black rings, one of which stands out on any colour.
 void EditGridView::paintRange(QPainter &painter) const
 {
     const QRect cells = range();
@@ -245,19 +254,6 @@ void EditGridView::paintRange(QPainter &painter) const
     const QColor highlight = palette().color(QPalette::Highlight);
     const QModelIndex current = currentIndex();
     if (cells.width() > 1 || cells.height() > 1) {
-        // The current cell stays unwashed: its colour is the one the page edits.
-        QColor wash = highlight;
-        wash.setAlpha(80);
-        const int row = current.row(), column = current.column();
-        const QRect parts[] = {
-            QRect(QPoint(cells.left(), cells.top()), QPoint(cells.right(), row - 1)),
-            QRect(QPoint(cells.left(), row + 1), QPoint(cells.right(), cells.bottom())),
-            QRect(QPoint(cells.left(), row), QPoint(column - 1, row)),
-            QRect(QPoint(column + 1, row), QPoint(cells.right(), row)),
-        };
-        for (const QRect &part : parts)
-            if (part.isValid())
-                painter.fillRect(cellsRect(part).adjusted(0, 0, 1, 1), wash);
         outline(painter, cellsRect(cells).adjusted(-1, -1, 1, 1), highlight);
     }
     const QRect mark = cellsRect(QRect(current.column(), current.row(), 1, 1));
@@ -272,6 +268,8 @@ void EditGridView::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     painter.setClipRect(dirty);
     const int columns = mPaintCell ? mModel->columnCount() : 0;
+    mPaintRange = range();
+    mPaintCurrent = currentIndex().isValid() ? QPoint(currentIndex().column(), currentIndex().row()) : QPoint(-1, -1);
     const int bottom = rowViewportPosition(ElementRows - 1) + rowHeight(ElementRows - 1);
     int right = 0;
     if (columns > 0) {

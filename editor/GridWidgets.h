@@ -54,10 +54,20 @@ public:
     void selectColumns(int column);
     // Sets the range's far corner (clamped to the grid); the current cell is its other corner.
     void extendRange(QPoint corner);
+    // Cells of a range other than the current one are washed with the highlight colour. The
+    // cell painter mixes the wash into its own colours, so that painting stays one opaque pass
+    // (blending a translucent layer over every pixel cost four times the cells).
+    bool inWash(int column, int row) const
+    {
+        return mPaintRange.contains(column, row) && QPoint(column, row) != mPaintCurrent &&
+               (mPaintRange.width() > 1 || mPaintRange.height() > 1);
+    }
+    QColor washed(const QColor &colour) const;
 
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void mouseReleased(Qt::MouseButton button);
     void rangeChanged();
     // Space on the current cell: switch it on or off as the right button does.
     void toggleRequested(int column, int row);
@@ -78,6 +88,8 @@ private:
     EditGridModel *mModel;
     PaintCell mPaintCell;
     QPoint mCorner{-1, -1};
+    QRect mPaintRange; // range() while painting
+    QPoint mPaintCurrent;
     bool mWholeColumns = false;
     bool mDragging = false;
 };

@@ -76,6 +76,8 @@ void TMForm::connectHandlers()
             [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, QPoint p) {
                 runGuarded(this, [=, this] { EditGridMouseMove(b, m, p); });
             });
+    connect(EditGrid, &EditGridView::mouseReleased, this,
+            [this](Qt::MouseButton b) { runGuarded(this, [=, this] { EditGridMouseUp(b); }); });
     connect(SlotGrid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0)
             runGuarded(this, [=, this] { SlotGridSelectCell(column, row); });

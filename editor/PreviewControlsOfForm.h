@@ -17,10 +17,7 @@ class TMForm::PreviewControlsOfForm : public preview::PreviewControls {
 public:
     explicit PreviewControlsOfForm(TMForm &form) : mForm(form) {}
     std::string button15Caption() const override { return captionSource(mForm.Button15->text()); }
-    void setButton15Caption(const std::string &caption) override
-    {
-        mForm.Button15->setText(captionText(caption));
-    }
+    void setButton15Caption(const std::string &caption) override { mForm.Button15->setText(captionText(caption)); }
     void setEditingEnabled(bool enabled) override
     {
         mForm.Tab1->setEnabled(enabled);
@@ -28,6 +25,9 @@ public:
         mForm.ListBox2->setEnabled(enabled);
         mForm.File2->setEnabled(enabled);
         mForm.File2->menuAction()->setEnabled(enabled);
+        // The document must not change under a playing preview.
+        mForm.mEditingAllowed = enabled;
+        mForm.updateUndoActions();
     }
     int trackBar4Position() const override { return mForm.TrackBar4->value(); }
     void showDXDraw() override { mForm.DXDraw->show(); }

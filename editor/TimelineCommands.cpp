@@ -52,7 +52,15 @@ private:
 
 QString stepName(const QAction *action)
 {
-    return action->text().remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+    return TMForm::stepName(action).remove(QStringLiteral("..."));
+}
+
+// A typed duration as the single-cell handler corrects it; nullopt for text that is no number.
+std::optional<std::uint16_t> typedDuration(const QString &text)
+{
+    bool valid = false;
+    const qlonglong v = text.toLongLong(&valid);
+    return valid ? std::optional(std::uint16_t(std::clamp<qlonglong>(v, 0, 65535))) : std::nullopt;
 }
 
 } // namespace
@@ -87,9 +95,8 @@ TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
     APaste->setShortcuts(QKeySequence::Paste);
     ADuplicateFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     ADeleteFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    for (QAction *a : menuActions())
-        if (a)
-            mForm.addAction(a);
+    mForm.EditMenu->addSeparator();
+    addTo(mForm.EditMenu);
 
     EditGridView *grid = mForm.EditGrid;
     connect(grid, &EditGridView::rangeChanged, this, &TimelineCommands::updateActions);
@@ -153,8 +160,8 @@ void TimelineCommands::addTo(QMenu *menu) const
 // Commands act on the grid of the editing page only, and never while the preview plays.
 bool TimelineCommands::editing() const
 {
-    return mForm.DocumentLoaded && mForm.PageControl1->currentWidget() == mForm.Tab2 && mForm.Tab2->isEnabled() &&
-           mForm.Document.current();
+    return mForm.DocumentLoaded && mForm.mEditingAllowed && mForm.PageControl1->currentWidget() == mForm.Tab2 &&
+           mForm.Tab2->isEnabled() && mForm.Document.current();
 }
 
 std::optional<model::FrameRange> TimelineCommands::selection() const
@@ -194,8 +201,10 @@ void TimelineCommands::apply(std::optional<model::SpliceColumns> edit, QAction *
 {
     if (!edit)
         return;
-    Q_UNUSED(command);
-    edit->apply(mForm.Document);
+    // Undo shows the change at the range's first cell.
+    if (edit->shown.element == 0)
+        edit->shown.element = shown.firstElement;
+    mForm.pushEdit(std::move(*edit), stepName(command));
     showColumns(shown);
 }
 
@@ -400,21 +409,20 @@ void TimelineCommands::frameNumberPressed(int row, int column)
 // Typing a duration into one of several selected whole columns gives all of them that duration.
 QString TimelineCommands::durationTyped(int column, int row, const QString &text)
 {
-    const QString shown = mForm.FrameGridSetEditText(column, row, text);
     const auto r = selection();
     const model::TGlowshow *g = mForm.Document.current();
-    if (row != 1 || text.isEmpty() || !r || !mForm.EditGrid->wholeColumns() || r->columns() < 2 ||
-        column < r->firstColumn || column > r->lastColumn || !g || g->Kind != model::KindNormal ||
-        std::size_t(column) >= g->Frames.size())
-        return shown;
-    const std::uint16_t value = g->Frames[std::size_t(column)].Duration;
+    const std::optional<std::uint16_t> value = typedDuration(text);
+    if (row != 1 || !value || !r || !mForm.EditGrid->wholeColumns() || r->columns() < 2 || column < r->firstColumn ||
+        column > r->lastColumn || !g || g->Kind != model::KindNormal || !mForm.DocumentLoaded)
+        return mForm.FrameGridSetEditText(column, row, text);
     if (auto edit = model::setDurations(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn,
-                                        std::vector<std::uint16_t>(std::size_t(r->columns()), value))) {
-        edit->apply(mForm.Document);
-        const QSignalBlocker block(mForm.FrameGrid);
+                                        std::vector<std::uint16_t>(std::size_t(r->columns()), *value))) {
+        edit->shown.element = r->firstElement;
+        mForm.pushEdit(std::move(*edit), mForm.uiText("StepDuration"), TMForm::MergeDuration);
         mForm.fillFrameGrid();
     }
-    return shown;
+    const QString shown = QString::number(*value);
+    return shown == text ? text : shown;
 }
 
 } // namespace editor

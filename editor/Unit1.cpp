@@ -6,6 +6,7 @@
 #include "FileDialogs.h"
 #include "GridWidgets.h"
 #include "PreviewControlsOfForm.h"
+#include "Recovery.h"
 #include "TimelineCommands.h"
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
@@ -99,8 +100,7 @@ QLineEdit *valueEdit(const char *name)
 } // namespace
 
 TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
-    : QMainWindow(parent), mEnvironment(std::move(environment)),
-      mTexts(std::make_unique<settings::LanguageTexts>())
+    : QMainWindow(parent), mEnvironment(std::move(environment)), mTexts(std::make_unique<settings::LanguageTexts>())
 {
     setObjectName(QStringLiteral("MForm"));
     setWindowTitle(QStringLiteral("Orrin's Glowshow Editor 2.1.1"));
@@ -113,6 +113,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
 
     createActions();
     createMenu();
+    startRecovery();
 
     PageControl1 = named(new QTabWidget, "PageControl1");
     setCentralWidget(PageControl1);
@@ -133,7 +134,12 @@ void TMForm::fitToCaptions()
     fitFixedSize(centralWidget(), QSize(669, 485));
 }
 
-TMForm::~TMForm() = default;
+TMForm::~TMForm()
+{
+    // Clearing the stack on its way out signals a change: nothing of this window may answer.
+    mHistory->stack().blockSignals(true);
+    mHistory->blockSignals(true);
+}
 
 QAction *TMForm::makeAction(const char *name, bool enabled, void (TMForm::*handler)())
 {
@@ -215,6 +221,7 @@ void TMForm::createMenu()
     SaveAs1 = item(File2, "SaveAs1", ASaveAsAction);
     N1 = named(File2->addSeparator(), "N1");
     Exit1 = item(File2, "Exit1", AExitAction);
+    createEditMenu();
     Help1 = named(menuBar()->addMenu(QString()), "Help1");
     About1 = item(Help1, "About1", AShowAboutAction);
 }
@@ -589,7 +596,12 @@ void TMForm::createPreviewPage()
 
 void TMForm::closeEvent(QCloseEvent *event)
 {
+    if (!mClosing && !askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     runGuarded(this, [this] { FormClose(); });
+    mRecovery->remove();
     event->accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditHistory.h"
 #include "model/Document.h"
 #include "profiles/Profile.h"
 
@@ -9,8 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string_view>
-#include <vector>
 #include <unordered_map>
+#include <vector>
 
 class QAction;
 class QBoxLayout;
@@ -46,16 +47,18 @@ namespace editor {
 
 class EditGridView;
 class FileDialogs;
+class RecoveryStore;
 class TimelineCommands;
 class TAForm;
 class TSForm;
 
 // What the main window needs from its surroundings; tests supply their own.
 struct EditorEnvironment {
-    QString programDir;          // the executable's folder, with a trailing separator
-    QStringList arguments;       // command-line parameters after the program name
+    QString programDir;             // the executable's folder, with a trailing separator
+    QStringList arguments;          // command-line parameters after the program name
     FileDialogs *dialogs = nullptr; // nullptr: the standard dialogs
-    QString settingsFile;            // empty: the user's own settings store
+    QString settingsFile;           // empty: the user's own settings store
+    QString recoveryFolder;         // empty: "recovery" in the user's application data folder
 };
 
 // The main window. Its commands are the actions of the action list; each is executed through
@@ -82,6 +85,34 @@ public:
     bool DocumentLoaded = false;
     bool UpdatingControls = false;
     QPoint LastMouseCell{-1, -1};
+
+    // --- Undo ---
+    EditHistory &history() { return *mHistory; }
+    // Applies a change of the document as one undoable step, unless the window is only
+    // showing an undone or redone change (showing is not editing).
+    template <model::EditRecord E> void pushEdit(E edit, const QString &text, int mergeId = -1)
+    {
+        if (!mRestoring)
+            mHistory->push(std::move(edit), text, mergeId);
+    }
+    // Controls whose runs of changes merge into one step.
+    enum MergeId {
+        MergeRed = 1,
+        MergeGreen,
+        MergeBlue,
+        MergeParameter,
+        MergeDuration,
+        MergeRepeatDuration,
+        MergeUpperFrequency,
+        MergeLowerFrequency,
+        MergeFirstNote,
+        MergeSecondNote
+    };
+    // The name of a step done by a command: its caption without the shortcut mark.
+    static QString stepName(const QAction *action);
+    // Asks whether to save a modified document; false when the user cancelled (or the save
+    // failed) and the command that asked must not go on.
+    bool askToSaveChanges();
 
     // --- Commands (handlers of the actions) ---
     void AMFormCreate();
@@ -118,6 +149,8 @@ public:
     void AReadOptions();
     void ASaveOptions();
     void ALoadProfilePics();
+    void AUndo();
+    void ARedo();
 
     // --- Change handlers ---
     void ListBox1Click();
@@ -148,6 +181,7 @@ public:
     QString FrameGridSetEditText(int column, int row, const QString &text);
     void EditGridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void EditGridMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void EditGridMouseUp(Qt::MouseButton button);
     void Button15Click();
     void Timer1Timer();
     void DXDrawInitializeSurface();
@@ -173,19 +207,19 @@ public:
     // --- Menu ---
     QMenu *File2;
     QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *Exit1;
+    QMenu *EditMenu;
+    QAction *AUndoAction, *ARedoAction;
     QMenu *Help1;
     QAction *About1;
 
     // --- Action list ---
-    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction,
-        *ASearchProfilesAction, *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction,
-        *AUpdateSlotsAction, *APreColorAction, *AMakeSelectAction, *AMakePrevColAction,
-        *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction, *AAddNewGlowAction,
-        *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
-        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction,
-        *AReadLanguageAction, *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction,
-        *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
-        *ALoadProfilePicsAction;
+    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction, *ASearchProfilesAction,
+        *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction, *AUpdateSlotsAction, *APreColorAction,
+        *AMakeSelectAction, *AMakePrevColAction, *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction,
+        *AAddNewGlowAction, *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
+        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction, *AReadLanguageAction,
+        *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction, *AClearAllFramesAction, *ACopyAllFramesAction,
+        *AShowAboutAction, *ARegisterPATAction, *ALoadProfilePicsAction;
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -245,6 +279,23 @@ protected:
 
 private:
     void createActions();
+    void createEditMenu();
+    // Enables undo and redo while there is a step and the document may change, and names it.
+    void updateUndoActions();
+    // After an undo or redo: selects the glowshow and cell the change touched and shows the
+    // restored values everywhere.
+    void showRestoredPlace(const model::EditPlace &place);
+    // "<file name>[*] — <program>" with a document open, the program's caption without.
+    void updateWindowTitle();
+    // The history starts again at the document just opened or created.
+    void startHistory();
+    void startRecovery();
+    // Offers the copies that editors which died left behind.
+    void offerRecoveredCopies();
+    // Pushes a colour for the current cell when it has an entry and the colour differs.
+    void pushCurrentCellColour(const model::Colour &colour, const QString &text, int mergeId = -1);
+    // Replaces the current glowshow by `change` applied to a copy, as one step when it differs.
+    void editCurrentGlowshow(const QString &text, const std::function<void(model::TGlowshow &)> &change);
     void createMenu();
     void createSetupPage();
     void createEditPage();
@@ -278,12 +329,12 @@ private:
     void toggleCell(int column, int row);
     // Redraws the grid's current cell and selects it again, so the page matches the document.
     void reselectCurrentCell();
-    void trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::TFrameEntry::*entryChannel,
-                         std::uint8_t model::TClubStep::*stepChannel);
+    void trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::Colour::*channel,
+                         MergeId mergeId);
     // The colour of the current element in the column before, when there is one.
     bool previousColour(std::uint8_t &red, std::uint8_t &green, std::uint8_t &blue) const;
     void updatePrevColourButton();
-    // Puts a colour on the three track bars and runs their change handlers.
+    // Shows a colour on the three track bars, their value edits and the colour preview.
     void setTrackBarColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
     void applyLanguageTexts(const settings::LanguageTexts &texts);
     settings::SettingsStore &settingsStore();
@@ -303,6 +354,13 @@ private:
     std::unique_ptr<preview::Playback> mPlayback;
     std::unique_ptr<settings::SettingsStore> mSettings;
     std::unique_ptr<settings::LanguageTexts> mTexts;
+    std::unique_ptr<EditHistory> mHistory;
+    std::unique_ptr<RecoveryStore> mRecovery;
+    QTimer *mRecoveryTimer = nullptr;
+    bool mRestoring = false;
+    bool mRecoveryFailed = false;
+    bool mEditingAllowed = true; // false while the preview plays
+    bool mRightDragStep = false; // a right-drag's toggles are being gathered into one step
     std::vector<std::pair<std::string, std::function<void(const QString &)>>> mCaptions;
     bool mClosing = false;
     QString mShownMemoText;

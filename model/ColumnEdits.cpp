@@ -184,6 +184,13 @@ void SpliceColumns::swapColumns(TGlowshow &g)
     insert = std::move(removed);
 }
 
+bool SpliceColumns::absorbs(const SpliceColumns &next) const
+{
+    const auto keepsCount = [](const SpliceColumns &e) { return e.removeCount == int(e.insert.size()); };
+    return next.glowshow == glowshow && next.at == at && next.removeCount == removeCount && keepsCount(*this) &&
+           keepsCount(next) && !next.mEvenCounts;
+}
+
 void SpliceColumns::apply(TDocument &doc)
 {
     TGlowshow *g = doc.glowshow(glowshow);

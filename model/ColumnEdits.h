@@ -38,6 +38,9 @@ struct SpliceColumns {
     void apply(TDocument &doc);
     void revert(TDocument &doc);
     EditPlace place() const { return shown; }
+    // Typing durations into several columns merges: a later splice of the same columns that
+    // keeps their count is absorbed, as reverting this one gives back what was there before both.
+    bool absorbs(const SpliceColumns &next) const;
 
 private:
     bool fits(const TGlowshow &g) const;

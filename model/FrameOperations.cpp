@@ -21,7 +21,9 @@ void normalise(TFrame &frame)
     frame.Entries.resize(frame.EntryCount);
 }
 
-bool appendEntry(TFrame &frame, std::uint8_t element)
+} // namespace
+
+bool addFrameEntry(TFrame &frame, std::uint8_t element)
 {
     if (findFrameEntry(frame, element) != NoEntry || frame.EntryCount >= MaxCount)
         return false;
@@ -31,7 +33,7 @@ bool appendEntry(TFrame &frame, std::uint8_t element)
     return true;
 }
 
-bool eraseEntry(TFrame &frame, std::uint8_t element)
+bool removeFrameEntry(TFrame &frame, std::uint8_t element)
 {
     const std::uint8_t index = findFrameEntry(frame, element);
     if (index == NoEntry)
@@ -42,6 +44,8 @@ bool eraseEntry(TFrame &frame, std::uint8_t element)
     return true;
 }
 
+namespace {
+
 std::size_t frameCount(const TGlowshow &g)
 {
     return std::min<std::size_t>(g.FrameCount, g.Frames.size());
@@ -51,19 +55,19 @@ std::size_t frameCount(const TGlowshow &g)
 
 bool addEntry(TGlowshow &g, std::size_t frame, std::uint8_t element)
 {
-    return g.Kind == KindNormal && frame < frameCount(g) && appendEntry(g.Frames[frame], element);
+    return g.Kind == KindNormal && frame < frameCount(g) && addFrameEntry(g.Frames[frame], element);
 }
 
 bool removeEntry(TGlowshow &g, std::size_t frame, std::uint8_t element)
 {
-    return g.Kind == KindNormal && frame < frameCount(g) && eraseEntry(g.Frames[frame], element);
+    return g.Kind == KindNormal && frame < frameCount(g) && removeFrameEntry(g.Frames[frame], element);
 }
 
 void addElementToAllFrames(TGlowshow &g, std::uint8_t element)
 {
     if (g.Kind == KindNormal) {
         for (std::size_t i = 0; i < frameCount(g); ++i)
-            appendEntry(g.Frames[i], element);
+            addFrameEntry(g.Frames[i], element);
         return;
     }
     if (g.Kind != KindRhythm || g.FrameCount >= MaxCount)
@@ -86,7 +90,7 @@ void removeElementFromAllFrames(TGlowshow &g, std::uint8_t element)
     if (g.Kind != KindNormal)
         return;
     for (std::size_t i = 0; i < frameCount(g); ++i)
-        eraseEntry(g.Frames[i], element);
+        removeFrameEntry(g.Frames[i], element);
 }
 
 void clearElementInAllFrames(TGlowshow &g, std::uint8_t element)
@@ -109,7 +113,7 @@ void copyElementInAllFrames(TGlowshow &g, std::uint8_t element, std::uint8_t tar
         TFrame &f = g.Frames[i];
         if (findFrameEntry(f, element) == NoEntry)
             continue;
-        appendEntry(f, target);
+        addFrameEntry(f, target);
         const std::uint8_t from = findFrameEntry(f, element);
         const std::uint8_t to = findFrameEntry(f, target);
         if (to == NoEntry)

@@ -23,6 +23,10 @@ void clearElementInAllFrames(TGlowshow &g, std::uint8_t element);
 // adding the target's entry where it lacks one.
 void copyElementInAllFrames(TGlowshow &g, std::uint8_t element, std::uint8_t target);
 
+// The same for one frame of its own.
+bool addFrameEntry(TFrame &frame, std::uint8_t element);
+bool removeFrameEntry(TFrame &frame, std::uint8_t element);
+
 // Index of the element's entry in a frame, or NoEntry.
 std::uint8_t findFrameEntry(const TFrame &frame, std::uint8_t element);
 

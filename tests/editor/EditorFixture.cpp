@@ -66,7 +66,9 @@ void EditorFixture::SetUp()
 void EditorFixture::TearDown()
 {
     // The windows are children of MForm: the forms' own destructor takes them down in order.
-    { editor::EditorForms closing = std::move(forms); }
+    {
+        editor::EditorForms closing = std::move(forms);
+    }
     mModalTimer.reset();
     EXPECT_TRUE(mAnswers.empty()) << mAnswers.size() << " queued modal answer(s) never used";
 }
@@ -95,7 +97,10 @@ editor::TMForm &EditorFixture::start(const QStringList &arguments, const QString
     environment.arguments = arguments;
     environment.dialogs = &dialogs;
     environment.settingsFile = settingsFile;
-    { editor::EditorForms previous = std::move(forms); }
+    environment.recoveryFolder = dir.filePath(QStringLiteral("recovery"));
+    {
+        editor::EditorForms previous = std::move(forms);
+    }
     forms = editor::createForms(std::move(environment));
     forms.MForm->show();
     processEvents();
@@ -127,7 +132,10 @@ void EditorFixture::trigger(QAction *action)
     processEvents();
 }
 
-QString EditorFixture::path(const QString &name) const { return dir.filePath(name); }
+QString EditorFixture::path(const QString &name) const
+{
+    return dir.filePath(name);
+}
 
 QString EditorFixture::writePat(const QString &name, model::TDocument doc) const
 {
@@ -142,13 +150,34 @@ QString EditorFixture::writeBytes(const QString &name, const QByteArray &bytes) 
     return p;
 }
 
-QByteArray EditorFixture::fileBytes(const QString &path) { return testing_support::readAll(path); }
+QByteArray EditorFixture::fileBytes(const QString &path)
+{
+    return testing_support::readAll(path);
+}
 
-void EditorFixture::answerNextModal(std::function<void(QWidget *)> answer) { mAnswers.push_back(std::move(answer)); }
+void EditorFixture::answerNextModal(std::function<void(QWidget *)> answer)
+{
+    mAnswers.push_back(std::move(answer));
+}
 
 void EditorFixture::acceptNextMessageBox()
 {
     answerNextModal([](QWidget *w) { closeModal(w); });
+}
+
+void EditorFixture::answerMessageBox(int button)
+{
+    answerNextModal([button](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        QAbstractButton *pressed = box ? box->button(QMessageBox::StandardButton(button)) : nullptr;
+        if (!pressed) {
+            ADD_FAILURE() << "expected a message box with button " << button << ", got "
+                          << w->metaObject()->className();
+            closeModal(w);
+            return;
+        }
+        pressed->click();
+    });
 }
 
 void EditorFixture::answerGlowshowType(int button)

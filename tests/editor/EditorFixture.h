@@ -1,8 +1,8 @@
 #pragma once
 
+#include "editor/AboutForm.h"
 #include "editor/FileDialogs.h"
 #include "editor/Startup.h"
-#include "editor/AboutForm.h"
 #include "editor/Unit1.h"
 #include "editor/Unit2.h"
 #include "model/Document.h"
@@ -36,9 +36,9 @@ public:
 
 // What a queued answer saw of the modal window it handled.
 struct ModalSeen {
-    QString className;  // e.g. "QMessageBox", "editor::TSForm"
+    QString className; // e.g. "QMessageBox", "editor::TSForm"
     QString title;
-    QString text;       // QMessageBox::text(), empty for other dialogs
+    QString text; // QMessageBox::text(), empty for other dialogs
 };
 
 // Runs the editor's windows against a temporary folder, a temporary settings file and scripted
@@ -72,6 +72,8 @@ protected:
     void answerNextModal(std::function<void(QWidget *)> answer);
     // Presses OK on the next message box.
     void acceptNextMessageBox();
+    // Presses a standard button (QMessageBox::StandardButton) of the next message box.
+    void answerMessageBox(int button);
     // Presses the given button of the glowshow type dialog: 1 Normal, 2 Clublight, 3 Cancel.
     void answerGlowshowType(int button);
     // Lets queued events run (painting, deferred slots).

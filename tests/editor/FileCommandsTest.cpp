@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QMessageBox>
 
 #include <unistd.h>
 
@@ -301,6 +302,7 @@ TEST_F(FileCommandsTest, NewFileGivesEmptyUsableDocumentAndSaveWithoutNameAsksFo
     startWith(documentOf({normalGlowshow(10, {frame(100, {entry(1, 1, 2, 3)})})}));
     form().CheckBox3->click();
     form().Edit1->setText("old");
+    answerMessageBox(QMessageBox::Discard);
     trigger(form().ANewFileAction);
     const model::TDocument &d = form().Document;
     EXPECT_TRUE(d.Glowshows.empty());

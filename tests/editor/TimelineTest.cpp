@@ -139,8 +139,16 @@ TEST_F(TimelineTest, DragShiftArrowsDuplicateMoveFadeCopyPasteAndSaveGiveTheExpe
     fb.push_back(frameOf(0, {entry(1, 6, 0, 0)}));
     expected.Glowshows[1].FrameCount = 5;
     const std::vector<std::uint8_t> bytes = model::EncodeGlowFile(expected);
-    EXPECT_EQ(fileBytes(path(QStringLiteral("saved.pat"))),
-              QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
+    const QByteArray edited(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+    EXPECT_EQ(fileBytes(path(QStringLiteral("saved.pat"))), edited);
+
+    // Each command was one step: four undos give the opened file, four redos the edited one.
+    keys(Qt::Key_Z, Qt::ControlModifier, 4);
+    saveAsThroughDialog(path(QStringLiteral("undone.pat")));
+    EXPECT_EQ(fileBytes(path(QStringLiteral("undone.pat"))), fileBytes(path(QStringLiteral("show.pat"))));
+    keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, 4);
+    saveAsThroughDialog(path(QStringLiteral("redone.pat")));
+    EXPECT_EQ(fileBytes(path(QStringLiteral("redone.pat"))), edited);
 }
 
 TEST_F(TimelineTest, PlainTextInTheCellFormatPastesAndAnythingElseIsRefusedChangingNothing)

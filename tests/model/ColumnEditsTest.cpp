@@ -323,6 +323,24 @@ TEST(ColumnEdits, PasteGivesTheCopiedCellsInAnotherGlowshowAndWholeColumnsBringT
     EXPECT_EQ(copyClip(doc.Glowshows[1], {0, 1, 1, 6}).cells, columns.cells);
 }
 
+TEST(ColumnEdits, DurationsTypedIntoTheSameColumnsMergeAndUndoToTheBytesBeforeAll)
+{
+    TDocument doc = docOf(fourFrames());
+    const std::vector<std::uint8_t> opened = EncodeGlowFile(doc);
+    SpliceColumns first = *setDurations(doc, 0, 1, 2, {1, 1});
+    first.apply(doc);
+    SpliceColumns second = *setDurations(doc, 0, 1, 2, {12, 12});
+    second.apply(doc);
+    const std::vector<std::uint8_t> typed = EncodeGlowFile(doc);
+    ASSERT_TRUE(first.absorbs(second));
+    EXPECT_FALSE(first.absorbs(*setDurations(doc, 0, 1, 3, {5, 5, 5})));
+    EXPECT_FALSE(first.absorbs(*insertColumn(doc, 0, 1, true)));
+    first.revert(doc);
+    EXPECT_EQ(EncodeGlowFile(doc), opened);
+    first.apply(doc);
+    EXPECT_EQ(EncodeGlowFile(doc), typed);
+}
+
 TEST(ColumnEdits, ADurationTotalIsSpreadSoThatThePartsAddUpToIt)
 {
     const struct {

@@ -1,0 +1,37 @@
+#include "EditHistory.h"
+
+#include <utility>
+
+namespace editor {
+
+EditHistory::EditHistory(model::TDocument &document, QObject *parent) : QObject(parent), mDocument(document)
+{
+    mStack.setObjectName(QStringLiteral("UndoStack"));
+    connect(&mStack, &QUndoStack::indexChanged, this, [this] {
+        if (!mQuiet)
+            emit restored(mLastPlace);
+    });
+}
+
+void EditHistory::reset()
+{
+    const bool quiet = std::exchange(mQuiet, true);
+    mStack.clear();
+    mStack.setClean();
+    mQuiet = quiet;
+}
+
+void EditHistory::endStep()
+{
+    const bool quiet = std::exchange(mQuiet, true);
+    mStack.endMacro();
+    mQuiet = quiet;
+}
+
+void EditHistory::recordChanged(const model::EditPlace &place)
+{
+    mLastPlace = place;
+    emit edited(place);
+}
+
+} // namespace editor

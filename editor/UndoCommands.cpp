@@ -1,0 +1,123 @@
+// The Edit menu's undo and redo, and showing where an undone or redone change happened.
+#include "Unit1.h"
+
+#include "ControlText.h"
+#include "ErrorBox.h"
+#include "GridWidgets.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace editor {
+
+namespace {
+
+const QString ProgramCaption = QStringLiteral("Orrin's Glowshow Editor 2.1.1");
+
+} // namespace
+
+QString TMForm::stepName(const QAction *action)
+{
+    QString name = action->text();
+    name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    name.remove(QLatin1Char('&'));
+    name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return name;
+}
+
+void TMForm::createEditMenu()
+{
+    mHistory = std::make_unique<EditHistory>(Document);
+    AUndoAction = makeAction("AUndo", false, &TMForm::AUndo);
+    ARedoAction = makeAction("ARedo", false, &TMForm::ARedo);
+    AUndoAction->setShortcut(QKeySequence::Undo);
+    ARedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+    EditMenu = menuBar()->addMenu(QString());
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    EditMenu->addAction(AUndoAction);
+    EditMenu->addAction(ARedoAction);
+    addCaption("EditMenu", [this](const QString &t) { EditMenu->setTitle(t); });
+    addCaption("Undo", [this](const QString &) { updateUndoActions(); });
+
+    QUndoStack &stack = mHistory->stack();
+    connect(&stack, &QUndoStack::indexChanged, this, [this] { updateUndoActions(); });
+    connect(&stack, &QUndoStack::cleanChanged, this, [this] { updateWindowTitle(); });
+    connect(mHistory.get(), &EditHistory::restored, this,
+            [this](const model::EditPlace &place) { runGuarded(this, [this, place] { showRestoredPlace(place); }); });
+}
+
+void TMForm::updateUndoActions()
+{
+    if (!mHistory)
+        return;
+    const QUndoStack &stack = mHistory->stack();
+    auto name = [this](QAction *action, bool available, const QString &step, const char *plain, const char *named) {
+        action->setEnabled(available && mEditingAllowed && DocumentLoaded);
+        action->setText(step.isEmpty() ? captionText(uiText(plain).toStdString())
+                                       : captionText(uiText(named).arg(step).toStdString()));
+    };
+    name(AUndoAction, stack.canUndo(), stack.undoText(), "Undo", "UndoStep");
+    name(ARedoAction, stack.canRedo(), stack.redoText(), "Redo", "RedoStep");
+}
+
+void TMForm::AUndo()
+{
+    if (mEditingAllowed && DocumentLoaded)
+        mHistory->stack().undo();
+}
+
+void TMForm::ARedo()
+{
+    if (mEditingAllowed && DocumentLoaded)
+        mHistory->stack().redo();
+}
+
+void TMForm::showRestoredPlace(const model::EditPlace &place)
+{
+    mRestoring = true;
+    const int count = int(Document.Glowshows.size());
+    const int row =
+        std::clamp(place.glowshow >= 0 ? place.glowshow : int(Document.CurrentGlowshow), 0, std::max(count - 1, 0));
+    Document.CurrentGlowshow = std::uint8_t(row);
+    showTrailerTexts();
+    selectListRow(ListBox1, row);
+    execute(AUpdateListAction);
+    const model::TGlowshow *g = Document.glowshow(row);
+    if (g && place.element >= 1 && place.element <= ElementRows) {
+        if (place.column >= 0 && place.column < model::columnCount(*g))
+            EditGrid->setCurrentIndex(EditGrid->model()->index(place.element - 1, place.column));
+        else
+            SlotGridSelectCell(0, place.element - 1);
+    }
+    EditGrid->viewport()->update();
+    mRestoring = false;
+}
+
+void TMForm::updateWindowTitle()
+{
+    if (!DocumentLoaded) {
+        setWindowTitle(ProgramCaption);
+        return;
+    }
+    const QString name = Document.GlowFile.FileName.empty()
+                             ? uiText("Untitled")
+                             : QFileInfo(QString::fromStdString(Document.GlowFile.FileName)).fileName();
+    setWindowTitle(name + QStringLiteral("[*] \u2014 ") + ProgramCaption);
+    setWindowModified(mHistory->isModified());
+}
+
+void TMForm::startHistory()
+{
+    mHistory->reset();
+    updateUndoActions();
+    updateWindowTitle();
+}
+
+} // namespace editor
