@@ -1,13 +1,17 @@
 #include "BenchSupport.h"
 
+#include "editor/Clipboard.h"
 #include "editor/GlowFileIO.h"
 #include "editor/GridWidgets.h"
 #include "editor/Startup.h"
+#include "editor/TimelineCommands.h"
+#include "model/Clip.h"
 #include "model/GlowFile.h"
 #include "preview/QtDrawingSurface.h"
 
 #include <QApplication>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFile>
@@ -17,6 +21,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
@@ -99,6 +104,13 @@ void BM_GridPaint(benchmark::State &state)
         state.SkipWithError("EditGrid does not show all 255 columns");
         return;
     }
+    // With argument 1 a range over every cell is drawn on top, as after selecting them all.
+    if (state.range(0) == 1) {
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        grid->extendRange(QPoint(model::MaxCount - 1, editor::ElementRows - 1));
+        grid->scrollToTop();
+        grid->horizontalScrollBar()->setValue(0);
+    }
     // The cells are the viewport: that is what a repaint after an edit or a scroll covers.
     // The frame and the scroll bar, stretched to 9,190 px here, are timed apart.
     QWidget *cells = grid->viewport();
@@ -121,17 +133,65 @@ void BM_GridPaint(benchmark::State &state)
     const QPoint centre = grid->visualRect(grid->model()->index(editor::ElementRows - 1, model::MaxCount - 1)).center();
     const model::TFrameEntry &e = gForm->Document.Glowshows[0].Frames.back().Entries.back();
     const std::uint32_t s = model::ScreenColor(e.Red, e.Green, e.Blue);
+    const QColor entryColour(int(s & 0xFF), int((s >> 8) & 0xFF), int((s >> 16) & 0xFF));
     state.counters["last_cell_painted"] =
-        image.pixel(centre) == qRgb(int(s & 0xFF), int((s >> 8) & 0xFF), int((s >> 16) & 0xFF));
+        image.pixel(centre) == (state.range(0) == 1 ? grid->washed(entryColour) : entryColour).rgb();
     state.counters["width_px"] = cells->width();
     state.counters["height_px"] = cells->height();
     state.counters["with_frame_and_scroll_bar_ms"] = bench::median(wholeSeconds) * 1e3;
     timing.report(state, "ratio");
+    grid->selectionModel()->clear();
     grid->resize(placed);
     if (QLayout *layout = grid->parentWidget()->layout())
         layout->invalidate();
     gForm->resize(windowSize);
     QCoreApplication::processEvents();
+}
+
+// A timeline command over all 255 columns and six rows of the largest document's first
+// glowshow, through its action, with the repaint it causes; beside it a full repaint of the
+// main window. Argument: 0 paste, 1 fade, 2 delete.
+void BM_TimelineCommand(benchmark::State &state)
+{
+    loadLargest();
+    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    QCoreApplication::processEvents();
+    editor::TimelineCommands *timeline = gForm->Timeline;
+    QAction *command = state.range(0) == 0   ? timeline->APaste
+                       : state.range(0) == 1 ? timeline->AFadeRange
+                                             : timeline->ADeleteFrames;
+    model::Clip clip = model::copyClip(gLargest->Glowshows[0], {0, model::MaxCount - 1, 1, 6});
+    for (model::CellValue &cell : clip.cells)
+        cell.colour.Red = std::uint8_t(15 - cell.colour.Red); // differs from every cell it lands on
+    QApplication::clipboard()->setMimeData(editor::clipMimeData(clip));
+    // The first frame black, so that the fade changes every frame between.
+    model::TGlowshow start = gLargest->Glowshows[0];
+    for (model::TFrameEntry &e : start.Frames[0].Entries)
+        e.Red = e.Green = e.Blue = 0;
+    QPixmap window(gForm->size());
+    bench::PathAndFloor timing;
+    int columnsAfter = -1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        gForm->Document.Glowshows[0] = start;
+        gForm->AUpdateGlowshow();
+        editor::EditGridView *grid = gForm->EditGrid;
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        grid->extendRange(QPoint(model::MaxCount - 1, editor::ElementRows - 1));
+        timeline->updateActions();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        timing.project([&] {
+            command->trigger();
+            QCoreApplication::processEvents();
+        });
+        timing.floor([&] { gForm->render(&window); });
+        columnsAfter = model::columnCount(gForm->Document.Glowshows[0]);
+    }
+    state.counters["columns_after"] = columnsAfter;
+    state.counters["changed"] = !(gForm->Document.Glowshows[0] == start);
+    timing.report(state, "ratio");
+    loadLargest();
 }
 
 QStringList lines(QListWidget *w)
@@ -357,6 +417,7 @@ void BM_UndoHeaviestStep(benchmark::State &state)
 
 BENCHMARK(BM_GridPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LiveViewRedraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_TimelineCommand)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ListRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_UndoHeaviestStep)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(BM_PreviewTick)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -49,6 +49,23 @@ constexpr auto Texts = std::to_array<EditorText>({
     {"OpenRecent", "Open &Recent"},
     {"RecentFileMissing", "This file no longer exists and was removed from the recent files: %1"},
     {"PreviewFrame", "frame %1 / %2"},
+    {"InsertFrameBefore", "Insert frame &before"},
+    {"InsertFrameAfter", "Insert frame &after"},
+    {"DuplicateFrames", "&Duplicate frames"},
+    {"DeleteFrames", "De&lete frames"},
+    {"MoveFramesLeft", "Move frames &left"},
+    {"MoveFramesRight", "Move frames &right"},
+    {"Cut", "Cu&t"},
+    {"Copy", "&Copy"},
+    {"Paste", "&Paste"},
+    {"FillRange", "&Fill range"},
+    {"FadeRange", "F&ade range"},
+    {"SetDurations", "Set d&urations..."},
+    {"DurationEach", "Each selected frame lasts (ms):"},
+    {"DurationTotal", "Spread a total evenly (ms):"},
+    {"DurationTooLong", "The total is too long for these frames: one frame lasts at most 65535 ms."},
+    {"PasteRefused", "The clipboard holds nothing that can be pasted into the grid. Text must have one line per "
+                     "element, cells separated by tabs, each cell #RGB in hex digits (such as #F80) or empty."},
 });
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <functional>
 
 #include <utility>
 
@@ -41,6 +42,7 @@ void TMForm::redrawCell(int column, int row)
 void TMForm::EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row)
 {
     static const QBrush empty = preview::emptyCellBrush();
+    const bool washed = EditGrid->inWash(column, row);
     if (!DocumentLoaded)
         return;
     const model::TGlowshow *g = Document.current();
@@ -50,10 +52,21 @@ void TMForm::EditGridDrawCell(QPainter *painter, const QRect &rect, int column, 
             ? preview::cellScreenColour(*g, element, column, CurrentProfile.ElementColors[element],
                                         isElementHidden(element))
             : std::nullopt;
-    if (colour)
-        painter->fillRect(rect, QColor::fromRgb(preview::screenColourToRgb(*colour)));
-    else
+    if (colour) {
+        const QColor shown = QColor::fromRgb(preview::screenColourToRgb(*colour));
+        painter->fillRect(rect, washed ? EditGrid->washed(shown) : shown);
+    } else if (washed) {
+        // Rebuilt only when the wash colour changes (a new palette).
+        static QRgb washedFor = 0;
+        static QBrush washedEmpty;
+        if (washedEmpty.style() == Qt::NoBrush || washedFor != EditGrid->washed(Qt::black).rgb()) {
+            washedFor = EditGrid->washed(Qt::black).rgb();
+            washedEmpty = preview::emptyCellBrush([this](QColor c) { return EditGrid->washed(c); });
+        }
+        painter->fillRect(rect, washedEmpty);
+    } else {
         painter->fillRect(rect, empty);
+    }
 }
 
 void TMForm::EditGridTopLeftChanged()

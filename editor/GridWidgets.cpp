@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -67,6 +68,55 @@ void EditGridView::setColumns(int columns)
     mModel->setColumns(columns);
 }
 
+QRect EditGridView::range() const
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return {};
+    const QPoint anchor(current.column(), current.row());
+    const QPoint corner = mCorner.x() < 0 ? anchor : mCorner;
+    QRect cells = QRect(anchor, corner).normalized();
+    if (mWholeColumns) {
+        cells.setTop(0);
+        cells.setBottom(ElementRows - 1);
+    }
+    return cells;
+}
+
+void EditGridView::selectColumns(int column)
+{
+    if (!currentIndex().isValid())
+        return;
+    extendRange(QPoint(column, currentIndex().row()));
+    mWholeColumns = true;
+    viewport()->update();
+    emit rangeChanged();
+}
+
+void EditGridView::extendRange(QPoint corner)
+{
+    const int columns = mModel->columnCount();
+    if (!currentIndex().isValid() || columns == 0)
+        return;
+    corner = QPoint(std::clamp(corner.x(), 0, columns - 1), std::clamp(corner.y(), 0, ElementRows - 1));
+    if (corner == mCorner && !mWholeColumns)
+        return;
+    mCorner = corner;
+    mWholeColumns = false;
+    scrollTo(mModel->index(corner.y(), corner.x()));
+    viewport()->update();
+    emit rangeChanged();
+}
+
+void EditGridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    mCorner = current.isValid() ? QPoint(current.column(), current.row()) : QPoint(-1, -1);
+    mWholeColumns = false;
+    viewport()->update();
+    emit rangeChanged();
+}
+
 void EditGridView::mousePressEvent(QMouseEvent *event)
 {
     emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
@@ -74,13 +124,36 @@ void EditGridView::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
+    const QPoint cell = cellAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier) && currentIndex().isValid()) {
+        if (cell.x() >= 0)
+            extendRange(cell);
+        event->accept();
+        return;
+    }
     QTableView::mousePressEvent(event);
+    mDragging = event->button() == Qt::LeftButton && cell.x() >= 0;
 }
 
 void EditGridView::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseMoved(event->buttons(), event->modifiers(), event->position().toPoint());
     if (event->buttons() & Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    // A left drag spans the range; it never moves the current cell.
+    if (mDragging && (event->buttons() & Qt::LeftButton)) {
+        const QPoint pos = event->position().toPoint();
+        const QPoint inside(std::clamp(pos.x(), 0, viewport()->width() - 1),
+                            std::clamp(pos.y(), 0, viewport()->height() - 1));
+        QPoint cell = cellAt(inside);
+        if (cell.x() >= 0 && pos.x() >= viewport()->width())
+            cell.rx() += 1; // past the right edge: scroll on
+        else if (cell.x() >= 0 && pos.x() < 0)
+            cell.rx() -= 1;
+        if (cell.x() >= 0 || cell.y() >= 0)
+            extendRange(QPoint(cell.x() < 0 ? mCorner.x() : cell.x(), cell.y() < 0 ? mCorner.y() : cell.y()));
         event->accept();
         return;
     }
@@ -94,7 +167,99 @@ void EditGridView::mouseReleaseEvent(QMouseEvent *event)
         emit mouseReleased(event->button());
         return;
     }
+    if (event->button() == Qt::LeftButton)
+        mDragging = false;
     QTableView::mouseReleaseEvent(event);
+}
+
+void EditGridView::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        emit toggleRequested(current.column(), current.row());
+        event->accept();
+        return;
+    }
+    if (current.isValid() && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint corner = mCorner.x() < 0 ? QPoint(current.column(), current.row()) : mCorner;
+        const int last = mModel->columnCount() - 1;
+        QPoint to(-1, -1);
+        switch (event->key()) {
+        case Qt::Key_Left:
+            to = corner + QPoint(-1, 0);
+            break;
+        case Qt::Key_Right:
+            to = corner + QPoint(1, 0);
+            break;
+        case Qt::Key_Up:
+            to = corner + QPoint(0, -1);
+            break;
+        case Qt::Key_Down:
+            to = corner + QPoint(0, 1);
+            break;
+        case Qt::Key_Home:
+            to = QPoint(0, corner.y());
+            break;
+        case Qt::Key_End:
+            to = QPoint(last, corner.y());
+            break;
+        default:
+            break;
+        }
+        if (to.x() != -1 || to.y() != -1) {
+            extendRange(to);
+            event->accept();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QRect EditGridView::cellsRect(const QRect &cells) const
+{
+    const int left = columnViewportPosition(cells.left());
+    const int top = rowViewportPosition(cells.top());
+    const int right = columnViewportPosition(cells.right()) + columnWidth(cells.right()) - 1;
+    const int bottom = rowViewportPosition(cells.bottom()) + rowHeight(cells.bottom()) - 1;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+namespace {
+
+void outline(QPainter &painter, const QRect &r, const QColor &colour)
+{
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
+}
+
+} // namespace
+
+QColor EditGridView::washed(const QColor &colour) const
+{
+    // A quarter of the highlight over the colour: the colour stays readable.
+    const QColor h = palette().color(QPalette::Highlight);
+    auto mix = [](int c, int w) { return (c * 3 + w + 2) / 4; };
+    return QColor(mix(colour.red(), h.red()), mix(colour.green(), h.green()), mix(colour.blue(), h.blue()));
+}
+
+// The range's cells are washed by the cell painter (inWash); here it gets a solid edge. The
+// current cell gets black, white and black rings, one of which stands out on any colour.
+void EditGridView::paintRange(QPainter &painter) const
+{
+    const QRect cells = range();
+    if (!cells.isValid() || cells.right() >= mModel->columnCount())
+        return;
+    const QColor highlight = palette().color(QPalette::Highlight);
+    const QModelIndex current = currentIndex();
+    if (cells.width() > 1 || cells.height() > 1) {
+        outline(painter, cellsRect(cells).adjusted(-1, -1, 1, 1), highlight);
+    }
+    const QRect mark = cellsRect(QRect(current.column(), current.row(), 1, 1));
+    outline(painter, mark, Qt::black);
+    outline(painter, mark.adjusted(1, 1, -1, -1), Qt::white);
+    outline(painter, mark.adjusted(2, 2, -2, -2), Qt::black);
 }
 
 void EditGridView::paintEvent(QPaintEvent *event)
@@ -103,6 +268,8 @@ void EditGridView::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     painter.setClipRect(dirty);
     const int columns = mPaintCell ? mModel->columnCount() : 0;
+    mPaintRange = range();
+    mPaintCurrent = currentIndex().isValid() ? QPoint(currentIndex().column(), currentIndex().row()) : QPoint(-1, -1);
     const int bottom = rowViewportPosition(ElementRows - 1) + rowHeight(ElementRows - 1);
     int right = 0;
     if (columns > 0) {
@@ -133,6 +300,8 @@ void EditGridView::paintEvent(QPaintEvent *event)
                 mPaintCell(&painter, QRect(x, rowViewportPosition(row), width, rowHeight(row) - 1), column, row);
         }
     }
+    if (columns > 0)
+        paintRange(painter);
     // The viewport does not fill its background (it is opaque), so what the cells leave.
     const QBrush background = viewport()->palette().brush(viewport()->backgroundRole());
     painter.fillRect(QRect(QPoint(right, dirty.top()), dirty.bottomRight()).intersected(dirty), background);

@@ -7,6 +7,7 @@
 #include "GridWidgets.h"
 #include "PreviewControlsOfForm.h"
 #include "Recovery.h"
+#include "TimelineCommands.h"
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
 #include "settings/LanguageFile.h"
@@ -118,6 +119,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     createEditPage();
     createPreviewPage();
     connectHandlers();
+    Timeline = new TimelineCommands(*this);
 
     setAcceptDrops(true);
     // Text fields take drops of their own; a dropped file goes to the window instead.

@@ -50,6 +50,7 @@ class EditGridView;
 struct ExportSetup;
 class FileDialogs;
 class RecoveryStore;
+class TimelineCommands;
 class TAForm;
 class TSForm;
 
@@ -66,6 +67,8 @@ struct EditorEnvironment {
 // execute(), which runs the handler only while the action is enabled.
 class TMForm : public QMainWindow {
     Q_OBJECT
+    friend class TimelineCommands;
+
 public:
     explicit TMForm(EditorEnvironment environment, QWidget *parent = nullptr);
     ~TMForm() override;
@@ -282,6 +285,8 @@ public:
     QTableWidget *SlotGrid;
     QTableWidget *FrameGrid;
     EditGridView *EditGrid;
+    // Frame, clipboard, fill and fade commands of the grid.
+    TimelineCommands *Timeline = nullptr;
 
     // Glowshow preview page
     QListWidget *ListBox2;

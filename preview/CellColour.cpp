@@ -31,13 +31,15 @@ std::optional<std::uint32_t> cellScreenColour(const model::TGlowshow &g, int ele
     return model::ScreenColor(red, green, blue);
 }
 
-QBrush emptyCellBrush()
+QBrush emptyCellBrush(const std::function<QColor(QColor)> &wash)
 {
+    auto shown = [&wash](QColor c) { return (wash ? wash(c) : c).rgb(); };
     QImage pattern(2, 2, QImage::Format_RGB32);
-    pattern.setPixel(0, 0, qRgb(192, 192, 192));
-    pattern.setPixel(1, 1, qRgb(192, 192, 192));
-    pattern.setPixel(1, 0, qRgb(255, 255, 255));
-    pattern.setPixel(0, 1, qRgb(255, 255, 255));
+    const QRgb silver = shown(QColor(192, 192, 192)), white = shown(QColor(255, 255, 255));
+    pattern.setPixel(0, 0, silver);
+    pattern.setPixel(1, 1, silver);
+    pattern.setPixel(1, 0, white);
+    pattern.setPixel(0, 1, white);
     return QBrush(pattern);
 }
 

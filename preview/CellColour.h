@@ -3,6 +3,9 @@
 #include "model/Document.h"
 
 #include <QBrush>
+#include <QColor>
+
+#include <functional>
 
 #include <cstdint>
 #include <optional>
@@ -16,7 +19,8 @@ namespace preview {
 std::optional<std::uint32_t> cellScreenColour(const model::TGlowshow &glowshow, int element, int column,
                                               std::int32_t behaviour, bool hidden);
 
-// Silver at (0,0) and (1,1), white at (1,0) and (0,1), tiled over an empty cell.
-QBrush emptyCellBrush();
+// Silver at (0,0) and (1,1), white at (1,0) and (0,1), tiled over an empty cell; both as
+// `wash` shows them when given (a selected range).
+QBrush emptyCellBrush(const std::function<QColor(QColor)> &wash = {});
 
 } // namespace preview

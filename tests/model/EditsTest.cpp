@@ -1,5 +1,8 @@
 #include "model/Edits.h"
 
+#include "model/Clip.h"
+#include "model/ColumnEdits.h"
+
 #include "model/GlowFile.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +125,60 @@ TFrame anyFrame(Rng &rng)
     return frame;
 }
 
+// Column edits as the editor builds them, over ranges that may be stale, and raw splices.
+SpliceColumns anyColumnEdit(const TDocument &d, Rng &r)
+{
+    const int g = anyGlowshow(d, r), first = anyColumn(r), last = first + pick(r, -1, 3);
+    const auto e1 = std::uint8_t(pick(r, 1, 6)), e2 = std::uint8_t(pick(r, e1, 7));
+    const FrameRange range{first, last, e1, e2};
+    const TGlowshow *source = d.glowshow(anyGlowshow(d, r));
+    std::optional<SpliceColumns> edit;
+    switch (pick(r, 0, 10)) {
+    case 0:
+        edit = insertColumn(d, g, first, pick(r, 0, 1));
+        break;
+    case 1:
+        edit = duplicateColumns(d, g, first, last);
+        break;
+    case 2:
+        edit = deleteColumns(d, g, first, last);
+        break;
+    case 3:
+        edit = moveColumns(d, g, first, last, pick(r, 0, 1) ? 1 : -1);
+        break;
+    case 4:
+        edit = clearRange(d, g, range);
+        break;
+    case 5:
+        edit = fillRange(d, g, range, {nibble(r), nibble(r), nibble(r)});
+        break;
+    case 6:
+        edit = fadeRange(d, g, range, {true, false, false, true, true, false});
+        break;
+    case 7:
+        if (source && columnCount(*source) > 0)
+            edit = pasteCells(d, g, copyClip(*source, {0, columnCount(*source) - 1, e1, std::min<std::uint8_t>(e2, 6)}),
+                              first, e1);
+        break;
+    case 8:
+        if (source && columnCount(*source) > 0)
+            edit = pasteColumns(d, g, copyClip(*source, {0, columnCount(*source) - 1, 1, 6}), first, last);
+        break;
+    case 9:
+        edit = setDurations(d, g, first, last, spreadDuration(pick(r, 0, 70000), last - first + 1));
+        break;
+    default: {
+        std::vector<Column> columns(std::size_t(pick(r, 0, 3)));
+        for (Column &c : columns) {
+            c.frame = anyFrame(r);
+            c.steps.resize(std::size_t(pick(r, 0, 5)), TClubStep{nibble(r), nibble(r), nibble(r), 9});
+        }
+        return SpliceColumns{g, first, pick(r, -1, 3), std::move(columns), {}};
+    }
+    }
+    return edit ? *edit : SpliceColumns{};
+}
+
 using Generator = std::function<AnyEdit(const TDocument &, Rng &)>;
 
 const std::vector<Generator> &generators()
@@ -182,6 +239,7 @@ const std::vector<Generator> &generators()
             const int first = anyGlowshow(d, r);
             return erase(SwapGlowshows{first, first});
         },
+        [](const TDocument &d, Rng &r) { return erase(anyColumnEdit(d, r)); },
     };
     return all;
 }

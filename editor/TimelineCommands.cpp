@@ -1,0 +1,428 @@
+#include "TimelineCommands.h"
+
+#include "Clipboard.h"
+#include "ErrorBox.h"
+#include "GridWidgets.h"
+#include "Unit1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace editor {
+
+namespace {
+
+// The context menu of EditGrid opens from the keyboard only: the right button switches cells.
+class KeyboardMenuOnly : public QObject {
+public:
+    KeyboardMenuOnly(QObject *parent, std::function<void(QWidget *, QPoint)> show)
+        : QObject(parent), mShow(std::move(show))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ContextMenu)
+            return false;
+        auto *menu = static_cast<QContextMenuEvent *>(event);
+        if (menu->reason() == QContextMenuEvent::Keyboard)
+            mShow(static_cast<QWidget *>(watched), menu->pos());
+        return true;
+    }
+
+private:
+    std::function<void(QWidget *, QPoint)> mShow;
+};
+
+QString stepName(const QAction *action)
+{
+    return TMForm::stepName(action).remove(QStringLiteral("..."));
+}
+
+// A typed duration as the single-cell handler corrects it; nullopt for text that is no number.
+std::optional<std::uint16_t> typedDuration(const QString &text)
+{
+    bool valid = false;
+    const qlonglong v = text.toLongLong(&valid);
+    return valid ? std::optional(std::uint16_t(std::clamp<qlonglong>(v, 0, 65535))) : std::nullopt;
+}
+
+} // namespace
+
+TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
+{
+    // Object name "A" + key; the key names the caption in the language files.
+    const struct {
+        QAction *TimelineCommands::*action;
+        const char *key;
+        void (TimelineCommands::*handler)();
+    } commands[] = {
+        {&TimelineCommands::AInsertFrameBefore, "InsertFrameBefore", &TimelineCommands::insertBefore},
+        {&TimelineCommands::AInsertFrameAfter, "InsertFrameAfter", &TimelineCommands::insertAfter},
+        {&TimelineCommands::ADuplicateFrames, "DuplicateFrames", &TimelineCommands::duplicate},
+        {&TimelineCommands::ADeleteFrames, "DeleteFrames", &TimelineCommands::remove},
+        {&TimelineCommands::AMoveFramesLeft, "MoveFramesLeft", &TimelineCommands::moveLeft},
+        {&TimelineCommands::AMoveFramesRight, "MoveFramesRight", &TimelineCommands::moveRight},
+        {&TimelineCommands::ACut, "Cut", &TimelineCommands::cut},
+        {&TimelineCommands::ACopy, "Copy", &TimelineCommands::copy},
+        {&TimelineCommands::APaste, "Paste", &TimelineCommands::paste},
+        {&TimelineCommands::AFillRange, "FillRange", &TimelineCommands::fill},
+        {&TimelineCommands::AFadeRange, "FadeRange", &TimelineCommands::fade},
+        {&TimelineCommands::ASetDurations, "SetDurations", &TimelineCommands::setDurations},
+    };
+    for (const auto &c : commands)
+        this->*c.action = makeAction(c.key, c.handler);
+    AMoveFramesLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left));
+    AMoveFramesRight->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right));
+    ACut->setShortcuts(QKeySequence::Cut);
+    ACopy->setShortcuts(QKeySequence::Copy);
+    APaste->setShortcuts(QKeySequence::Paste);
+    ADuplicateFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    ADeleteFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    mForm.EditMenu->addSeparator();
+    addTo(mForm.EditMenu);
+
+    EditGridView *grid = mForm.EditGrid;
+    connect(grid, &EditGridView::rangeChanged, this, &TimelineCommands::updateActions);
+    connect(grid, &EditGridView::toggleRequested, this, [this, grid](int column, int row) {
+        const QPoint at = grid->visualRect(grid->model()->index(row, column)).center();
+        runGuarded(&mForm, [this, at] { mForm.EditGridMouseDown(Qt::RightButton, Qt::NoModifier, at); });
+    });
+    grid->installEventFilter(new KeyboardMenuOnly(this, [this](QWidget *w, QPoint at) { showMenu(w, at); }));
+    mForm.FrameGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mForm.FrameGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { showMenu(mForm.FrameGrid, at); });
+    connect(mForm.FrameGrid, &QTableWidget::cellPressed, this, &TimelineCommands::frameNumberPressed);
+    mForm.FrameGrid->setItemDelegate(new FrameGridDelegate(
+        [this](int c, int r, const QString &t) { return durationTyped(c, r, t); }, mForm.FrameGrid));
+    connect(mForm.PageControl1, &QTabWidget::currentChanged, this, &TimelineCommands::updateActions);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TimelineCommands::updateActions);
+    updateActions();
+}
+
+QAction *TimelineCommands::makeAction(const char *textKey, void (TimelineCommands::*handler)())
+{
+    auto *action = new QAction(&mForm);
+    action->setObjectName(QLatin1Char('A') + QString::fromLatin1(textKey));
+    action->setEnabled(false);
+    mForm.addCaption(textKey, [action](const QString &text) { action->setText(text); });
+    connect(action, &QAction::triggered, this, [this, action, handler] {
+        if (action->isEnabled() && editing())
+            runGuarded(&mForm, [this, handler] { (this->*handler)(); });
+    });
+    return action;
+}
+
+std::vector<QAction *> TimelineCommands::menuActions() const
+{
+    return {ACut,
+            ACopy,
+            APaste,
+            nullptr,
+            AInsertFrameBefore,
+            AInsertFrameAfter,
+            ADuplicateFrames,
+            ADeleteFrames,
+            AMoveFramesLeft,
+            AMoveFramesRight,
+            nullptr,
+            AFillRange,
+            AFadeRange,
+            ASetDurations};
+}
+
+void TimelineCommands::addTo(QMenu *menu) const
+{
+    for (QAction *a : menuActions()) {
+        if (a)
+            menu->addAction(a);
+        else
+            menu->addSeparator();
+    }
+}
+
+// Commands act on the grid of the editing page only, and never while the preview plays.
+bool TimelineCommands::editing() const
+{
+    return mForm.DocumentLoaded && mForm.mEditingAllowed && mForm.PageControl1->currentWidget() == mForm.Tab2 &&
+           mForm.Tab2->isEnabled() && mForm.Document.current();
+}
+
+std::optional<model::FrameRange> TimelineCommands::selection() const
+{
+    const model::TGlowshow *g = mForm.Document.current();
+    const QRect cells = mForm.EditGrid->range();
+    if (!g || !cells.isValid() || cells.left() >= model::columnCount(*g))
+        return std::nullopt;
+    return model::FrameRange{cells.left(), std::min(cells.right(), model::columnCount(*g) - 1),
+                             std::uint8_t(cells.top() + 1), std::uint8_t(cells.bottom() + 1)};
+}
+
+void TimelineCommands::updateActions()
+{
+    const model::TGlowshow *g = editing() ? mForm.Document.current() : nullptr;
+    const std::optional<model::FrameRange> range = g ? selection() : std::nullopt;
+    const bool empty = g && model::columnCount(*g) == 0;
+    const bool normal = g && g->Kind == model::KindNormal;
+    const int columns = range ? range->columns() : 0;
+    model::Colour colour;
+    AInsertFrameBefore->setEnabled(g && (range || empty) && model::canInsertColumns(*g, 1));
+    AInsertFrameAfter->setEnabled(AInsertFrameBefore->isEnabled());
+    ADuplicateFrames->setEnabled(range && model::canInsertColumns(*g, columns));
+    ADeleteFrames->setEnabled(range.has_value() && model::canEditRange(*g, *range));
+    AMoveFramesLeft->setEnabled(range && model::canMoveColumns(*g, range->firstColumn, range->lastColumn, -1));
+    AMoveFramesRight->setEnabled(range && model::canMoveColumns(*g, range->firstColumn, range->lastColumn, 1));
+    ACopy->setEnabled(range.has_value());
+    ACut->setEnabled(range.has_value());
+    APaste->setEnabled(g && (range || empty) && mayHoldClip(QApplication::clipboard()->mimeData()));
+    AFillRange->setEnabled(range && model::cellColour(*g, range->firstColumn,
+                                                      std::uint8_t(mForm.EditGrid->currentIndex().row() + 1), colour));
+    AFadeRange->setEnabled(range && columns >= 3);
+    ASetDurations->setEnabled(range && normal);
+}
+
+void TimelineCommands::apply(std::optional<model::SpliceColumns> edit, QAction *command, const model::FrameRange &shown)
+{
+    if (!edit)
+        return;
+    // Undo shows the change at the range's first cell.
+    if (edit->shown.element == 0)
+        edit->shown.element = shown.firstElement;
+    mForm.pushEdit(std::move(*edit), stepName(command));
+    showColumns(shown);
+}
+
+void TimelineCommands::showColumns(const model::FrameRange &shown)
+{
+    const model::TGlowshow *g = mForm.Document.current();
+    if (!g)
+        return;
+    const int count = model::columnCount(*g);
+    mForm.setGridColumns(count);
+    {
+        const QSignalBlocker block(mForm.SpinEdit5);
+        mForm.SpinEdit5->setValue(std::clamp(count, 1, 255));
+    }
+    mForm.fillFrameGrid();
+    mForm.dropStaleSelection();
+    if (count > 0) {
+        EditGridView *grid = mForm.EditGrid;
+        const int column = std::clamp(shown.firstColumn, 0, count - 1);
+        const int row = std::clamp(int(shown.firstElement) - 1, 0, ElementRows - 1);
+        const QModelIndex at = grid->model()->index(row, column);
+        if (grid->currentIndex() == at)
+            mForm.EditGridSelectCell(column, row); // the page must show the changed cell
+        else
+            grid->setCurrentIndex(at);
+        if (shown.wholeColumns())
+            grid->selectColumns(std::min(shown.lastColumn, count - 1));
+        else
+            grid->extendRange(QPoint(std::min(shown.lastColumn, count - 1), shown.lastElement - 1));
+    }
+    mForm.EditGrid->viewport()->update();
+    updateActions();
+}
+
+void TimelineCommands::insertBefore()
+{
+    const auto range = selection();
+    const int column = range ? range->firstColumn : 0;
+    const int row = mForm.EditGrid->currentIndex().isValid() ? mForm.EditGrid->currentIndex().row() : 0;
+    const auto element = std::uint8_t(row + 1);
+    apply(model::insertColumn(mForm.Document, mForm.Document.CurrentGlowshow, column, false), AInsertFrameBefore,
+          {column, column, element, element});
+}
+
+void TimelineCommands::insertAfter()
+{
+    const auto range = selection();
+    const int column = range ? range->lastColumn : 0;
+    const int at = range ? column + 1 : 0;
+    const int row = mForm.EditGrid->currentIndex().isValid() ? mForm.EditGrid->currentIndex().row() : 0;
+    const auto element = std::uint8_t(row + 1);
+    apply(model::insertColumn(mForm.Document, mForm.Document.CurrentGlowshow, column, true), AInsertFrameAfter,
+          {at, at, element, element});
+}
+
+void TimelineCommands::duplicate()
+{
+    if (const auto r = selection())
+        apply(model::duplicateColumns(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn),
+              ADuplicateFrames, {r->lastColumn + 1, r->lastColumn + r->columns(), r->firstElement, r->lastElement});
+}
+
+void TimelineCommands::remove()
+{
+    if (const auto r = selection())
+        apply(model::deleteColumns(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn),
+              ADeleteFrames, {r->firstColumn, r->firstColumn, r->firstElement, r->firstElement});
+}
+
+void TimelineCommands::moveLeft()
+{
+    if (const auto r = selection())
+        apply(model::moveColumns(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn, -1),
+              AMoveFramesLeft, {r->firstColumn - 1, r->lastColumn - 1, r->firstElement, r->lastElement});
+}
+
+void TimelineCommands::moveRight()
+{
+    if (const auto r = selection())
+        apply(model::moveColumns(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn, 1),
+              AMoveFramesRight, {r->firstColumn + 1, r->lastColumn + 1, r->firstElement, r->lastElement});
+}
+
+void TimelineCommands::copy()
+{
+    const auto r = selection();
+    const model::TGlowshow *g = mForm.Document.current();
+    if (r && g)
+        QApplication::clipboard()->setMimeData(clipMimeData(model::copyClip(*g, *r)));
+}
+
+void TimelineCommands::cut()
+{
+    copy();
+    if (const auto r = selection())
+        apply(model::clearRange(mForm.Document, mForm.Document.CurrentGlowshow, *r), ACut, *r);
+}
+
+void TimelineCommands::paste()
+{
+    const std::optional<model::Clip> clip = clipFromMimeData(QApplication::clipboard()->mimeData());
+    if (!clip) {
+        QMessageBox::warning(&mForm, QString::fromLatin1(ApplicationTitle), mForm.uiText("PasteRefused"));
+        return;
+    }
+    const auto r = selection();
+    const int glowshow = mForm.Document.CurrentGlowshow;
+    const int column = r ? r->firstColumn : 0;
+    if (clip->wholeColumns && r && mForm.EditGrid->wholeColumns()) {
+        apply(model::pasteColumns(mForm.Document, glowshow, *clip, r->firstColumn, r->lastColumn), APaste,
+              {column, column + clip->columns - 1, 1, 6});
+        return;
+    }
+    const auto element = std::uint8_t(clip->wholeColumns || !r ? 1 : r->firstElement);
+    const auto last = std::uint8_t(std::min(element + clip->rows - 1, 6));
+    apply(model::pasteCells(mForm.Document, glowshow, *clip, column, element), APaste,
+          {column, std::min(column + clip->columns - 1, model::MaxCount - 1), element, last});
+}
+
+void TimelineCommands::fill()
+{
+    const auto r = selection();
+    const model::TGlowshow *g = mForm.Document.current();
+    model::Colour colour;
+    const QModelIndex current = mForm.EditGrid->currentIndex();
+    if (r && g && model::cellColour(*g, current.column(), std::uint8_t(current.row() + 1), colour))
+        apply(model::fillRange(mForm.Document, mForm.Document.CurrentGlowshow, *r, colour), AFillRange, *r);
+}
+
+void TimelineCommands::fade()
+{
+    model::OnOffElements onOff{};
+    for (int e = 1; e <= 6; ++e)
+        onOff[std::size_t(e - 1)] = mForm.CurrentProfile.ElementColors[e] >= 0;
+    if (const auto r = selection())
+        apply(model::fadeRange(mForm.Document, mForm.Document.CurrentGlowshow, *r, onOff), AFadeRange, *r);
+}
+
+void TimelineCommands::setDurations()
+{
+    const auto r = selection();
+    if (!r)
+        return;
+    QDialog dialog(&mForm);
+    dialog.setObjectName(QStringLiteral("DurationsDialog"));
+    dialog.setWindowTitle(stepName(ASetDurations));
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *each = new QRadioButton(mForm.uiText("DurationEach"));
+    auto *total = new QRadioButton(mForm.uiText("DurationTotal"));
+    each->setObjectName(QStringLiteral("DurationEach"));
+    total->setObjectName(QStringLiteral("DurationTotal"));
+    each->setChecked(true);
+    auto *value = new QSpinBox;
+    value->setObjectName(QStringLiteral("DurationValue"));
+    value->setRange(0, 65535 * model::MaxCount);
+    value->setSingleStep(100);
+    const auto &frames = mForm.Document.current()->Frames;
+    value->setValue(std::size_t(r->firstColumn) < frames.size() ? frames[std::size_t(r->firstColumn)].Duration : 0);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    for (QWidget *w : {static_cast<QWidget *>(each), static_cast<QWidget *>(total), static_cast<QWidget *>(value),
+                       static_cast<QWidget *>(buttons)})
+        layout->addWidget(w);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::vector<std::uint16_t> durations =
+        each->isChecked()
+            ? std::vector<std::uint16_t>(std::size_t(r->columns()), std::uint16_t(std::min(value->value(), 65535)))
+            : model::spreadDuration(value->value(), r->columns());
+    if (durations.empty()) {
+        QMessageBox::warning(&mForm, QString::fromLatin1(ApplicationTitle), mForm.uiText("DurationTooLong"));
+        return;
+    }
+    apply(model::setDurations(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn, durations),
+          ASetDurations, *r);
+}
+
+void TimelineCommands::showMenu(QWidget *over, const QPoint &at)
+{
+    updateActions();
+    QMenu menu(over);
+    menu.setObjectName(QStringLiteral("TimelineMenu"));
+    addTo(&menu);
+    menu.exec(over->mapToGlobal(at));
+}
+
+// A frame number selects its whole column; with Shift, the columns from the current one.
+void TimelineCommands::frameNumberPressed(int row, int column)
+{
+    const model::TGlowshow *g = mForm.Document.current();
+    if (row != 0 || !mForm.DocumentLoaded || !g || column < 0 || column >= model::columnCount(*g))
+        return;
+    EditGridView *grid = mForm.EditGrid;
+    if (!(QApplication::keyboardModifiers() & Qt::ShiftModifier) || !grid->currentIndex().isValid()) {
+        const int currentRow = grid->currentIndex().isValid() ? grid->currentIndex().row() : 0;
+        grid->setCurrentIndex(grid->model()->index(currentRow, column));
+    }
+    grid->selectColumns(column);
+}
+
+// Typing a duration into one of several selected whole columns gives all of them that duration.
+QString TimelineCommands::durationTyped(int column, int row, const QString &text)
+{
+    const auto r = selection();
+    const model::TGlowshow *g = mForm.Document.current();
+    const std::optional<std::uint16_t> value = typedDuration(text);
+    if (row != 1 || !value || !r || !mForm.EditGrid->wholeColumns() || r->columns() < 2 || column < r->firstColumn ||
+        column > r->lastColumn || !g || g->Kind != model::KindNormal || !mForm.DocumentLoaded)
+        return mForm.FrameGridSetEditText(column, row, text);
+    if (auto edit = model::setDurations(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn,
+                                        std::vector<std::uint16_t>(std::size_t(r->columns()), *value))) {
+        edit->shown.element = r->firstElement;
+        mForm.pushEdit(std::move(*edit), mForm.uiText("StepDuration"), TMForm::MergeDuration);
+        mForm.fillFrameGrid();
+    }
+    const QString shown = QString::number(*value);
+    return shown == text ? text : shown;
+}
+
+} // namespace editor
