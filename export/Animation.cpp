@@ -36,6 +36,15 @@ QRect changedRect(const QImage &before, const QImage &after)
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// Rows of `rect` of `from` into `to`, which has the rectangle's size and the same format.
+void copyPixels(const QImage &from, const QRect &rect, QImage &to)
+{
+    const std::size_t bytes = std::size_t(rect.width()) * std::size_t(from.depth() / 8);
+    const std::size_t offset = std::size_t(rect.left()) * std::size_t(from.depth() / 8);
+    for (int y = 0; y < rect.height(); ++y)
+        std::memcpy(to.scanLine(y), from.constScanLine(rect.top() + y) + offset, bytes);
+}
+
 } // namespace
 
 Speed speedOfTrackBar(int position)
@@ -108,7 +117,12 @@ void renderAnimation(const model::TGlowshow &glowshow, const profiles::TProfile 
             continue;
         }
         sink(held);
-        held = {rect, drawn.copy(rect), int(ms)};
+        // A frame the sink did not keep lends its pixels to the next: no allocation per frame.
+        if (held.image.size() != rect.size() || !held.image.isDetached())
+            held.image = QImage(rect.size(), drawn.format());
+        held.rect = rect;
+        held.milliseconds = int(ms);
+        copyPixels(drawn, rect, held.image);
         paintFrame(shown, held);
     }
     if (!shown.isNull())

@@ -18,7 +18,8 @@ public:
 // An animated GIF: a palette holding the colours a frame shows exactly whenever it shows
 // 255 or fewer (a frame with more is quantised), each frame storing only its changed
 // rectangle with unchanged pixels transparent, delays in hundredths carried so the running
-// total stays exact, and a loop-for-ever block when the animation loops.
+// total stays exact (a frame of less than two hundredths, which browsers stretch to ten,
+// shows with the next), and a loop-for-ever block when the animation loops.
 QByteArray encodeGif(const Animation &animation);
 
 // The same, written frame by frame as renderAnimation hands them over.

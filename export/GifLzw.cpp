@@ -80,21 +80,38 @@ private:
 
 } // namespace
 
-std::vector<std::uint8_t> compressGifPixels(const std::uint8_t *pixels, std::size_t count, int codeSize)
+struct GifCompressor::Tables {
+    Dictionary dictionary;
+    // Strings that go on with their own last index: the plain areas, the transparent parts and
+    // the lit shapes, most of an image. For a string W·s, the dictionary holds W·s·s, W·s·s·s,
+    // ... up to some length and no further, so chains[code of W·s] lists their codes in order
+    // and a run of s is followed by counting instead of a look-up per pixel.
+    std::vector<std::vector<std::uint16_t>> chains = std::vector<std::vector<std::uint16_t>>(std::size_t(1) << MaxBits);
+    std::vector<std::uint16_t> used; // the chains to empty when the dictionary starts again
+
+    void clear()
+    {
+        dictionary.clear();
+        for (const std::uint16_t code : used)
+            chains[code].clear();
+        used.clear();
+    }
+};
+
+GifCompressor::GifCompressor() : mTables(std::make_unique<Tables>())
 {
+}
+
+GifCompressor::~GifCompressor() = default;
+
+std::vector<std::uint8_t> GifCompressor::compress(const std::uint8_t *pixels, std::size_t count, int codeSize)
+{
+    Tables &t = *mTables;
+    t.clear();
     const unsigned clearCode = 1u << codeSize, endCode = clearCode + 1;
     std::vector<std::uint8_t> out{0};
     out.reserve(count / 4 + 16);
     BitWriter writer(out);
-    Dictionary dictionary;
-    // Runs of one index (the transparent parts, the plain areas of the picture, the lit
-    // shapes) are most of an image. The strings of one repeated index in the dictionary are
-    // always s, ss, sss, ... up to some length, so a run is followed by counting instead of a
-    // look-up per pixel: runs[s][k] is the code of s repeated k + 2 times.
-    std::array<std::vector<std::uint16_t>, 256> runs;
-    // Other strings followed by their own last index again (a run after an edge) have their
-    // codes in a plain array: repeated[c] is the code of c's string and its last index, 0 none.
-    std::array<std::uint16_t, 4096> repeated{};
     unsigned nextCode = endCode + 1;
     int bits = codeSize + 1;
     // After each code, as giflib: a code that the next string will need does not fit, so widen.
@@ -113,10 +130,7 @@ std::vector<std::uint8_t> compressGifPixels(const std::uint8_t *pixels, std::siz
         emit(clearCode);
         nextCode = endCode + 1;
         bits = codeSize + 1;
-        dictionary.clear();
-        for (std::vector<std::uint16_t> &r : runs)
-            r.clear();
-        repeated.fill(0);
+        t.clear();
     };
     emit(clearCode);
     if (count == 0) {
@@ -124,13 +138,12 @@ std::vector<std::uint8_t> compressGifPixels(const std::uint8_t *pixels, std::siz
         writer.flush();
         return out;
     }
-    unsigned current = pixels[0];
-    // While `current` is `runIndex` repeated `runLength` times (runLength 0: it is not a run).
-    unsigned runIndex = pixels[0];
-    std::size_t runLength = 1;
+    // `current` is the string W·s repeated: `base` is the code of W·s, `depth` the number of s.
+    unsigned current = pixels[0], base = current;
+    std::size_t depth = 1;
     for (std::size_t i = 1; i < count;) {
         const unsigned pixel = pixels[i];
-        if (runLength > 0 && pixel == runIndex) {
+        if (pixel == pixels[i - 1]) {
             std::size_t more = 1;
             const std::uint64_t eight = 0x0101010101010101u * pixel;
             for (std::uint64_t word; i + more + 8 <= count; more += 8) {
@@ -140,48 +153,40 @@ std::vector<std::uint8_t> compressGifPixels(const std::uint8_t *pixels, std::siz
             }
             while (i + more < count && pixels[i + more] == pixel)
                 ++more;
-            std::vector<std::uint16_t> &known = runs[pixel];
             for (;;) {
-                const std::size_t take = std::min(more, known.size() + 1 - runLength);
-                runLength += take;
+                std::vector<std::uint16_t> &chain = t.chains[base];
+                const std::size_t take = std::min(more, chain.size() + 1 - depth);
+                depth += take;
                 more -= take;
                 i += take;
-                current = runLength == 1 ? pixel : known[runLength - 2];
+                current = depth == 1 ? base : chain[depth - 2];
                 if (more == 0)
                     break;
                 emit(current);
-                addCode([&](unsigned code) { known.push_back(std::uint16_t(code)); });
-                current = pixel;
-                runLength = 1;
+                addCode([&](unsigned code) {
+                    if (chain.empty())
+                        t.used.push_back(std::uint16_t(base));
+                    chain.push_back(std::uint16_t(code));
+                });
+                current = base = pixel;
+                depth = 1;
                 --more;
                 ++i;
             }
             continue;
         }
-        if (pixel == pixels[i - 1]) {
-            ++i;
-            if (const unsigned code = repeated[current]; code != 0) {
-                current = code;
-                continue;
-            }
-            emit(current);
-            addCode([&](unsigned code) { repeated[current] = std::uint16_t(code); });
-            current = runIndex = pixel;
-            runLength = 1;
-            continue;
-        }
         const std::uint32_t key = current << 8 | pixel;
         std::size_t slot = 0;
         ++i;
-        if (const int code = dictionary.find(key, slot); code >= 0) {
-            current = unsigned(code);
-            runLength = 0;
+        if (const int code = t.dictionary.find(key, slot); code >= 0) {
+            current = base = unsigned(code);
+            depth = 1;
             continue;
         }
         emit(current);
-        addCode([&](unsigned code) { dictionary.add(slot, key, code); });
-        current = runIndex = pixel;
-        runLength = 1;
+        addCode([&](unsigned code) { t.dictionary.add(slot, key, code); });
+        current = base = pixel;
+        depth = 1;
     }
     emit(current);
     emit(endCode);

@@ -16,6 +16,7 @@ namespace {
 // One index stays free for "unchanged": a transparent pixel shows the frame before.
 constexpr int MaxColours = 255;
 constexpr int MaxDelay = 65535;
+constexpr int MinShownDelay = 2;
 
 struct GifCloser {
     void operator()(GifFileType *gif) const { EGifCloseFile(gif, nullptr); }
@@ -24,6 +25,18 @@ struct MapFree {
     void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
 };
 using MapPtr = std::unique_ptr<ColorMapObject, MapFree>;
+
+// The LZW code size giflib writes for images with this palette.
+int codeSizeOf(const ColorMapObject *map)
+{
+    return std::max(map->BitsPerPixel, 2);
+}
+
+// The same for a palette of `colours` and the transparent index, before it is made.
+int codeSizeOf(std::size_t colours)
+{
+    return std::max(GifBitSize(int(colours) + 1), 2);
+}
 
 int writeToArray(GifFileType *gif, const GifByteType *data, int size)
 {
@@ -261,8 +274,10 @@ public:
         }
     }
 
-    void image(const QRect &rect, const GifPixelType *pixels, const ColorMapObject *localMap, int delay,
-               int transparent)
+    // `blocks` are the image's compressed pixels (GifCompressor) with `codeSize`, the one
+    // giflib writes for the palette in use.
+    void image(const QRect &rect, const std::vector<std::uint8_t> &blocks, int codeSize, const ColorMapObject *localMap,
+               int delay, int transparent)
     {
         // A delay longer than the field holds continues in empty frames.
         int rest = delay;
@@ -273,10 +288,8 @@ public:
               mGif.get());
         // giflib's own compression of the lines costs twice the drawing of the frames; the
         // codes are the same, so its compressed-data calls take ours.
-        const ColorMapObject *map = mGif->Image.ColorMap ? mGif->Image.ColorMap : mGif->SColorMap;
-        const int codeSize = std::max(map->BitsPerPixel, 2);
-        const std::vector<std::uint8_t> blocks =
-            compressGifPixels(pixels, std::size_t(rect.width()) * std::size_t(rect.height()), codeSize);
+        if (codeSize != codeSizeOf(mGif->Image.ColorMap ? mGif->Image.ColorMap : mGif->SColorMap))
+            throw EncodeError("The image was compressed for another palette");
         for (std::size_t at = 0; at < blocks.size(); at += std::size_t(blocks[at]) + 1)
             check(at == 0 ? EGifPutCode(mGif.get(), codeSize, &blocks[at]) : EGifPutCodeNext(mGif.get(), &blocks[at]),
                   mGif.get());
@@ -315,10 +328,12 @@ private:
 // A GIF image waiting for the global palette to be complete.
 struct Image {
     QRect rect;
-    std::vector<GifPixelType> pixels;
+    std::vector<GifPixelType> pixels; // kept while the global palette may still grow past codeSize
     MapPtr local;
     int delay;
     int transparent;
+    int codeSize = 0;
+    std::vector<std::uint8_t> blocks;
 };
 
 } // namespace
@@ -328,10 +343,13 @@ struct GifEncoder::State {
     bool loop;
     GifDelayCarry delays;
     ColourTable global;
+    GifCompressor compressor;
+    std::vector<GifPixelType> indexes;
     std::vector<Image> images;
     QImage shown;  // what the images so far show
     QImage canvas; // with the frames too short to be seen on top, while there are any
     QRect pending; // their rectangles
+    int pendingDelay = 0;
 
     QImage blank() const
     {
@@ -344,30 +362,41 @@ struct GifEncoder::State {
     // gets a palette of its own, or a quantised one when it shows more than a palette holds.
     void write(const Picture &picture, int delay)
     {
-        Image image{picture.rect,
-                    std::vector<GifPixelType>(std::size_t(picture.rect.width()) * std::size_t(picture.rect.height())),
-                    nullptr, delay, picture.shown ? ColourTable::Transparent : NO_TRANSPARENT_COLOR};
+        Image image{
+            picture.rect, {}, nullptr, delay, picture.shown ? ColourTable::Transparent : NO_TRANSPARENT_COLOR, 0, {}};
+        const std::size_t count = std::size_t(picture.rect.width()) * std::size_t(picture.rect.height());
+        // One buffer for the indexes of every image: it stays in the cache for the compression.
+        indexes.resize(count);
+        const GifPixelType *pixels = indexes.data();
         const std::size_t known = global.size();
-        if (!indexPixels(picture, global, image.pixels.data())) {
+        std::vector<GifPixelType> quantised;
+        if (!indexPixels(picture, global, indexes.data())) {
             global.truncate(known);
             ColourTable own;
-            if (indexPixels(picture, own, image.pixels.data())) {
+            if (indexPixels(picture, own, indexes.data())) {
                 image.local = own.map();
             } else {
-                image.pixels = quantise(picture, image.local);
+                quantised = quantise(picture, image.local);
+                pixels = quantised.data();
                 if (picture.shown)
                     image.transparent = MaxColours;
             }
         }
+        image.codeSize = image.local ? codeSizeOf(image.local.get()) : codeSizeOf(global.size());
+        image.blocks = compressor.compress(pixels, count, image.codeSize);
+        // Compressed again at the end if the global palette grows past this code size.
+        if (!image.local && image.codeSize < 8)
+            image.pixels.assign(pixels, pixels + count);
         images.push_back(std::move(image));
     }
 
-    void writePending(int delay)
+    void writePending()
     {
-        write({canvas, {}, shown.isNull() ? nullptr : &shown, pending}, delay);
+        write({canvas, {}, shown.isNull() ? nullptr : &shown, pending}, pendingDelay);
         shown = canvas;
         canvas = QImage();
         pending = QRect();
+        pendingDelay = 0;
     }
 };
 
@@ -382,14 +411,16 @@ GifEncoder::~GifEncoder() = default;
 void GifEncoder::add(const AnimationFrame &frame)
 {
     const int delay = d->delays.next(frame.milliseconds);
-    // A frame shorter than a hundredth is never seen: the next frame takes its place.
-    if (delay == 0 || !d->pending.isEmpty()) {
+    // Browsers (and Qt) show a delay below two hundredths as a tenth of a second: such a frame
+    // is shown with the next one, which takes over its time, so the total stays exact.
+    if (delay + d->pendingDelay < MinShownDelay || !d->pending.isEmpty()) {
         if (d->pending.isEmpty())
             d->canvas = d->shown.isNull() ? d->blank() : d->shown.copy();
         paintFrame(d->canvas, frame);
         d->pending = d->pending.united(frame.rect);
-        if (delay > 0)
-            d->writePending(delay);
+        d->pendingDelay += delay;
+        if (d->pendingDelay >= MinShownDelay)
+            d->writePending();
         return;
     }
     // The usual frame is read where it lies, while its pixels are still in the cache.
@@ -401,15 +432,21 @@ void GifEncoder::add(const AnimationFrame &frame)
 
 QByteArray GifEncoder::finish()
 {
+    // The last frame shows however short it is: it stays when the animation does not loop.
     if (!d->pending.isEmpty())
-        d->writePending(0);
+        d->writePending();
     if (d->images.empty())
         throw EncodeError("The animation has no frames");
     QByteArray out;
     const MapPtr globalMap = d->global.map();
     GifStream gif(out, d->size, globalMap.get(), d->loop);
-    for (const Image &image : d->images)
-        gif.image(image.rect, image.pixels.data(), image.local.get(), image.delay, image.transparent);
+    for (Image &image : d->images) {
+        if (!image.local && image.codeSize != codeSizeOf(globalMap.get())) {
+            image.codeSize = codeSizeOf(globalMap.get());
+            image.blocks = d->compressor.compress(image.pixels.data(), image.pixels.size(), image.codeSize);
+        }
+        gif.image(image.rect, image.blocks, image.codeSize, image.local.get(), image.delay, image.transparent);
+    }
     gif.close();
     d->images.clear();
     return out;
