@@ -57,7 +57,7 @@ void TMForm::exportSelected(bool animation)
     const QString label = ListBox1->item(row)->text();
     const ExportSetup setup = exportSetup();
     // Say why before asking for a name: nothing would be written.
-    if (animation && glowshowAnimation(*g, setup).frames.empty())
+    if (animation && !exporting::hasVisibleFrames(*g, setup.speed))
         throw std::runtime_error(uiText("ExportNoFrames").arg(label).toStdString());
 
     const QString document = QString::fromStdString(Document.GlowFile.FileName);

@@ -2,6 +2,7 @@
 
 #include "GlowFileIO.h"
 #include "export/AnimationWriters.h"
+#include "preview/DrawingSurface.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,10 +23,18 @@ std::optional<ExportType> exportTypeOf(const QString &fileName)
     return std::nullopt;
 }
 
+namespace {
+
+bool loops(const model::TGlowshow &glowshow, const ExportSetup &setup)
+{
+    return setup.loopSwitch || glowshow.Repeating == 1;
+}
+
+} // namespace
+
 exporting::Animation glowshowAnimation(const model::TGlowshow &glowshow, const ExportSetup &setup)
 {
-    return exporting::renderAnimation(glowshow, *setup.profile, *setup.images, setup.speed,
-                                      setup.loopSwitch || glowshow.Repeating == 1);
+    return exporting::renderAnimation(glowshow, *setup.profile, *setup.images, setup.speed, loops(glowshow, setup));
 }
 
 void exportGlowshow(const model::TGlowshow &glowshow, const QString &label, const QString &fileName,
@@ -49,11 +58,18 @@ void exportGlowshow(const model::TGlowshow &glowshow, const QString &label, cons
     }
     if (glowshow.Kind != model::KindNormal)
         throw std::runtime_error(setup.text("ExportRhythmAnimation").arg(label).toStdString());
-    const exporting::Animation animation = glowshowAnimation(glowshow, setup);
-    if (animation.frames.empty())
+    if (!exporting::hasVisibleFrames(glowshow, setup.speed))
         throw std::runtime_error(setup.text("ExportNoFrames").arg(label).toStdString());
-    writeFileSafely(fileName,
-                    type == ExportType::Gif ? exporting::encodeGif(animation) : exporting::encodeWebp(animation));
+    if (type == ExportType::Webp) {
+        writeFileSafely(fileName, exporting::encodeWebp(glowshowAnimation(glowshow, setup)));
+        return;
+    }
+    // Each frame is encoded as soon as it is drawn: nothing of the whole animation is kept but
+    // the GIF's own indexes.
+    exporting::GifEncoder gif(QSize(preview::SurfaceWidth, preview::SurfaceHeight), loops(glowshow, setup));
+    exporting::renderAnimation(glowshow, *setup.profile, *setup.images, setup.speed,
+                               [&gif](const exporting::AnimationFrame &frame) { gif.add(frame); });
+    writeFileSafely(fileName, gif.finish());
 }
 
 } // namespace editor

@@ -7,6 +7,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace preview {
@@ -44,10 +45,24 @@ struct Animation {
     int totalMilliseconds() const;
 };
 
+// How long frame `frame` of the glowshow shows at `speed`, in milliseconds.
+std::int64_t frameMilliseconds(const model::TGlowshow &glowshow, std::size_t frame, Speed speed);
+
+// Whether renderAnimation would give any frame: a normal glowshow with a frame that shows.
+bool hasVisibleFrames(const model::TGlowshow &glowshow, Speed speed);
+
+// Takes the frames of an animation one by one, each once its duration is known.
+using FrameSink = std::function<void(const AnimationFrame &)>;
+
 // Draws every frame of a normal glowshow through the preview's frame drawing with the skin of
 // `profile` and the pictures of `images`. Frames shown 0 ms are left out (they are never
 // seen, though their on/off states carry on); a frame that looks like the one before only
-// lengthens it. Empty when nothing would show: no frames, all of 0 ms, not a normal glowshow.
+// lengthens it. Nothing when nothing would show: no frames, all of 0 ms, not a normal glowshow.
+// Each frame goes to `sink` while the next is drawn, so a writer can work on it while its
+// pixels are still in the cache.
+void renderAnimation(const model::TGlowshow &glowshow, const profiles::TProfile &profile,
+                     const preview::ImageList &images, Speed speed, const FrameSink &sink);
+// All the frames at once.
 Animation renderAnimation(const model::TGlowshow &glowshow, const profiles::TProfile &profile,
                           const preview::ImageList &images, Speed speed, bool loop);
 
@@ -57,5 +72,15 @@ void paintFrame(QImage &canvas, const AnimationFrame &frame);
 // GIF delays in hundredths of a second: each rounded, with the remainder carried to the next,
 // so that every running total stays within 5 ms of the exact one.
 std::vector<int> gifDelays(const std::vector<int> &milliseconds);
+
+// The same, one frame at a time.
+class GifDelayCarry {
+public:
+    int next(int milliseconds);
+
+private:
+    std::int64_t mExact = 0;
+    std::int64_t mWritten = 0;
+};
 
 } // namespace exporting

@@ -28,15 +28,15 @@ struct Skin {
     static constexpr QRgb Lamp = qRgb(250, 240, 10);
     static constexpr QRgb PlainLeft = qRgb(40, 60, 90);
     static constexpr QRgb PlainRight = qRgb(90, 80, 70);
-    Skin()
+    explicit Skin(bool gradient = true)
     {
         QImage device(preview::SurfaceWidth, preview::SurfaceHeight, QImage::Format_RGB32);
         for (int y = 0; y < device.height(); ++y)
             for (int x = 0; x < device.width(); ++x)
                 device.setPixel(x, y,
-                                y >= 200 ? qRgb(x % 256, y % 256, (x / 2 + y) % 256)
-                                : x < 60 ? PlainLeft
-                                         : PlainRight);
+                                gradient && y >= 200 ? qRgb(x % 256, y % 256, (x / 2 + y) % 256)
+                                : x < 60             ? PlainLeft
+                                                     : PlainRight);
         set("0", device);
         QImage lamp(10, 10, QImage::Format_RGB32);
         lamp.fill(Lamp);
@@ -182,7 +182,64 @@ TEST(AnimationExport, NothingToShowGivesNoFrames)
         g.FrameCount = std::uint8_t(c.frames.size());
         const Animation a = renderAnimation(g, skin.profile, skin.images, {}, false);
         EXPECT_TRUE(a.frames.empty());
+        EXPECT_FALSE(hasVisibleFrames(g, {}));
         EXPECT_THROW(encodeGif(a), EncodeError);
         EXPECT_THROW(encodeWebp(a), EncodeError);
+    }
+}
+
+TEST(GifExport, EveryFrameShowsExactlyWhatWasDrawn)
+{
+    const Skin skin(false);
+    // Frames of `colours` colours in turn on two shapes; every `shortEvery`th frame lasts 4 ms.
+    const auto glowshow = [](int frames, int colours, int shortEvery) {
+        model::TGlowshow g;
+        g.Kind = model::KindNormal;
+        for (int f = 0; f < frames; ++f) {
+            const int c = f % colours;
+            g.Frames.push_back(
+                frame(f % shortEvery == 0 ? 4 : 100, {{1, std::uint8_t(c % 16), std::uint8_t(c / 16), 7},
+                                                      {2, std::uint8_t(15 - c % 16), 3, std::uint8_t(c / 16)}}));
+        }
+        g.FrameCount = std::uint8_t(g.Frames.size());
+        return g;
+    };
+    const struct {
+        const char *name;
+        model::TGlowshow glowshow;
+    } cases[] = {
+        {"few colours: one palette for all frames", glowshow(40, 5, 1000)},
+        {"more colours than a palette holds: later frames bring their own", glowshow(250, 250, 1000)},
+        {"frames too short for a browser: the next one shows them too", glowshow(30, 7, 3)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Animation animation = renderAnimation(c.glowshow, skin.profile, skin.images, {}, true);
+        GifEncoder streamed(animation.size, true);
+        renderAnimation(c.glowshow, skin.profile, skin.images, {}, [&](const AnimationFrame &f) { streamed.add(f); });
+        const QByteArray bytes = encodeGif(animation);
+        EXPECT_TRUE(streamed.finish() == bytes);
+
+        std::vector<int> milliseconds;
+        for (const AnimationFrame &f : animation.frames)
+            milliseconds.push_back(f.milliseconds);
+        const std::vector<int> delays = gifDelays(milliseconds);
+        const testing_support::DecodedAnimation d = decode(bytes, "gif");
+        QImage canvas(animation.size, QImage::Format_RGB32);
+        // A frame of less than two hundredths shows with the next, which takes over its time.
+        std::size_t shown = 0;
+        int hundredths = 0;
+        for (std::size_t i = 0; i < animation.frames.size(); ++i) {
+            paintFrame(canvas, animation.frames[i]);
+            hundredths += delays[i];
+            if (hundredths < 2 && i + 1 < animation.frames.size())
+                continue;
+            ASSERT_LT(shown, d.frames.size());
+            EXPECT_TRUE(d.frames[shown] == canvas) << "frame " << i;
+            EXPECT_EQ(d.delays[shown], hundredths * 10) << "frame " << i;
+            ++shown;
+            hundredths = 0;
+        }
+        EXPECT_EQ(shown, d.frames.size());
     }
 }
