@@ -30,6 +30,19 @@ void TMForm::editCurrentGlowshow(const QString &text, const std::function<void(m
         pushEdit(model::ReplaceGlowshow{Document.CurrentGlowshow, Document.CurrentElement, std::move(changed)}, text);
 }
 
+void TMForm::editCurrentFrame(const QString &text, bool (*change)(model::TFrame &, std::uint8_t))
+{
+    const model::TGlowshow *g = Document.current();
+    if (!g || g->Kind != model::KindNormal ||
+        Document.CurrentFrame >= std::min<std::size_t>(g->FrameCount, g->Frames.size()))
+        return;
+    model::TFrame frame = g->Frames[Document.CurrentFrame];
+    if (change(frame, Document.CurrentElement))
+        pushEdit(model::ReplaceFrame{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement,
+                                     std::move(frame)},
+                 text);
+}
+
 void TMForm::AAddNewFrame()
 {
     model::TGlowshow *g = Document.current();
@@ -40,28 +53,13 @@ void TMForm::AAddNewFrame()
         execute(AAddAllFramesAction);
         return;
     }
-    if (g->Kind == model::KindNormal &&
-        Document.CurrentFrame < std::min<std::size_t>(g->FrameCount, g->Frames.size())) {
-        model::TFrame frame = g->Frames[Document.CurrentFrame];
-        if (model::addFrameEntry(frame, Document.CurrentElement))
-            pushEdit(model::ReplaceFrame{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement,
-                                         std::move(frame)},
-                     stepName(AAddNewFrameAction));
-    }
+    editCurrentFrame(stepName(AAddNewFrameAction), model::addFrameEntry);
     reselectCurrentCell();
 }
 
 void TMForm::ADelFrame()
 {
-    const model::TGlowshow *g = Document.current();
-    if (g && g->Kind == model::KindNormal &&
-        Document.CurrentFrame < std::min<std::size_t>(g->FrameCount, g->Frames.size())) {
-        model::TFrame frame = g->Frames[Document.CurrentFrame];
-        if (model::removeFrameEntry(frame, Document.CurrentElement))
-            pushEdit(model::ReplaceFrame{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement,
-                                         std::move(frame)},
-                     stepName(ADelFrameAction));
-    }
+    editCurrentFrame(stepName(ADelFrameAction), model::removeFrameEntry);
     reselectCurrentCell();
 }
 

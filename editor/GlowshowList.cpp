@@ -352,32 +352,25 @@ void TMForm::SpinEdit1Change()
                  uiText("StepRepeatDuration"), MergeRepeatDuration);
 }
 
-void TMForm::SpinEdit3Change()
+template <auto Field> void TMForm::pushFrequency(std::uint16_t frequency, MergeId mergeId)
 {
     if (UpdatingControls)
         return;
-    model::TGlowshow *g = Document.current();
+    const model::TGlowshow *g = Document.current();
     const std::uint8_t channel = Document.FindEntry(Document.CurrentElement, 0);
-    const auto frequency = std::uint16_t(SpinEdit3->value());
-    if (g && g->Kind == model::KindRhythm && channel < g->Channels.size() &&
-        g->Channels[channel].UpperFrequency != frequency)
-        pushEdit(model::SetChannelValue<&model::TClubFrame::UpperFrequency>{Document.CurrentGlowshow,
-                                                                            Document.CurrentElement, frequency},
-                 uiText("StepFrequency"), MergeUpperFrequency);
+    if (g && g->Kind == model::KindRhythm && channel < g->Channels.size() && g->Channels[channel].*Field != frequency)
+        pushEdit(model::SetChannelValue<Field>{Document.CurrentGlowshow, Document.CurrentElement, frequency},
+                 uiText("StepFrequency"), mergeId);
+}
+
+void TMForm::SpinEdit3Change()
+{
+    pushFrequency<&model::TClubFrame::UpperFrequency>(std::uint16_t(SpinEdit3->value()), MergeUpperFrequency);
 }
 
 void TMForm::SpinEdit4Change()
 {
-    if (UpdatingControls)
-        return;
-    model::TGlowshow *g = Document.current();
-    const std::uint8_t channel = Document.FindEntry(Document.CurrentElement, 0);
-    const auto frequency = std::uint16_t(SpinEdit4->value());
-    if (g && g->Kind == model::KindRhythm && channel < g->Channels.size() &&
-        g->Channels[channel].LowerFrequency != frequency)
-        pushEdit(model::SetChannelValue<&model::TClubFrame::LowerFrequency>{Document.CurrentGlowshow,
-                                                                            Document.CurrentElement, frequency},
-                 uiText("StepFrequency"), MergeLowerFrequency);
+    pushFrequency<&model::TClubFrame::LowerFrequency>(std::uint16_t(SpinEdit4->value()), MergeLowerFrequency);
 }
 
 } // namespace editor

@@ -323,6 +323,12 @@ private:
     void offerRecoveredCopies();
     // Pushes a colour for the current cell when it has an entry and the colour differs.
     void pushCurrentCellColour(const model::Colour &colour, const QString &text, int mergeId = -1);
+    // Replaces the current frame of a normal glowshow by `change` applied to a copy for the
+    // current element, as one step when `change` says it changed it.
+    void editCurrentFrame(const QString &text, bool (*change)(model::TFrame &, std::uint8_t));
+    // Sets a frequency of the current element's channel as a step when it differs.
+    template <auto Field>
+    void pushFrequency(std::uint16_t frequency, MergeId mergeId);
     // Replaces the current glowshow by `change` applied to a copy, as one step when it differs.
     void editCurrentGlowshow(const QString &text, const std::function<void(model::TGlowshow &)> &change);
     void createMenu();
