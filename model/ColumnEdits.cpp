@@ -22,16 +22,6 @@ const TGlowshow *editable(const TDocument &doc, int glowshow)
     return g && editableKind(*g) ? g : nullptr;
 }
 
-// The channel FindEntry finds for an element, or NoEntry.
-std::uint8_t channelOf(const TGlowshow &g, std::uint8_t element)
-{
-    const std::size_t n = std::min<std::size_t>(g.FrameCount, g.Channels.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (g.Channels[i].Element == element)
-            return std::uint8_t(i);
-    return NoEntry;
-}
-
 // Items the arrays lack read as zeros, as bringing the counts even makes them.
 Column columnOf(const TGlowshow &g, int index)
 {
@@ -73,7 +63,7 @@ CellValue cellIn(const TGlowshow &g, const Column &column, std::uint8_t element)
         const TFrameEntry &e = column.frame.Entries[i];
         return {true, {e.Red, e.Green, e.Blue}, 0};
     }
-    const std::uint8_t channel = channelOf(g, element);
+    const std::uint8_t channel = FindEntry(g, element, 0);
     if (channel == NoEntry || channel >= column.steps.size())
         return {};
     const TClubStep &s = column.steps[channel];
@@ -101,7 +91,7 @@ void putCell(const TGlowshow &g, Column &column, std::uint8_t element, const Cel
         frame.EntryCount = std::uint8_t(frame.Entries.size());
         return;
     }
-    const std::uint8_t channel = channelOf(g, element);
+    const std::uint8_t channel = FindEntry(g, element, 0);
     if (channel == NoEntry || channel >= column.steps.size())
         return;
     TClubStep &s = column.steps[channel];

@@ -46,13 +46,8 @@ template <class Target> void swapColour(Target &target, Colour &colour)
 
 TClubFrame *channelOf(TGlowshow &g, std::uint8_t element)
 {
-    if (g.Kind != KindRhythm)
-        return nullptr;
-    const std::size_t n = std::min<std::size_t>(g.FrameCount, g.Channels.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (g.Channels[i].Element == element)
-            return &g.Channels[i];
-    return nullptr;
+    const std::uint8_t channel = g.Kind == KindRhythm ? FindEntry(g, element, 0) : NoEntry;
+    return channel < g.Channels.size() ? &g.Channels[channel] : nullptr;
 }
 
 } // namespace
