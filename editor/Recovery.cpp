@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -73,10 +72,7 @@ void RecoveryStore::write(model::TDocument &doc)
     QJsonObject about;
     about.insert(QStringLiteral("file"), QString::fromStdString(doc.GlowFile.FileName));
     about.insert(QStringLiteral("time"), QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
-    QSaveFile info(path(mId, ".json"));
-    const QByteArray bytes = QJsonDocument(about).toJson();
-    if (!info.open(QIODevice::WriteOnly) || info.write(bytes) != bytes.size() || !info.commit())
-        throw model::FileOpenError(path(mId, ".json").toStdString());
+    writeFileSafely(path(mId, ".json"), QJsonDocument(about).toJson());
     mWritten = true;
 }
 
