@@ -16,7 +16,6 @@
 #include <QImageReader>
 #include <QListWidget>
 
-
 using editor_test::EditorFixture;
 
 namespace {
