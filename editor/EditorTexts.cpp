@@ -66,7 +66,7 @@ constexpr auto Texts = std::to_array<EditorText>({
     {"DurationTooLong", "The total is too long for these frames: one frame lasts at most 65535 ms."},
     {"PasteRefused", "The clipboard holds nothing that can be pasted into the grid. Text must have one line per "
                      "element, cells separated by tabs, each cell #RGB in hex digits (such as #F80) or empty."},
-    {"EffectsAction", "Effe&cts..."},
+    {"Effects", "Effect&s..."},
     {"EffectsTitle", "Effects"},
     {"EffectSolid", "Solid colour"},
     {"EffectGradient", "Gradient"},

@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 
 #include "editor/ColourButton.h"
+#include "editor/EditHistory.h"
 #include "editor/EditorTexts.h"
 #include "editor/EffectPreview.h"
 #include "editor/EffectsDialog.h"
@@ -13,6 +14,7 @@
 #include "settings/LanguageFile.h"
 #include "settings/SettingsStore.h"
 
+#include <QAction>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
@@ -20,7 +22,9 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -223,4 +227,39 @@ TEST_F(EffectsDialogTest, PresetsAreSavedChosenAndDeleted)
     remove->click();
     EXPECT_EQ(presets->count(), 4);
     EXPECT_TRUE(editor::readPresets(*store).empty());
+}
+
+TEST_F(EffectsDialogTest, EditEffectsPushesOneStepAndCancelNone)
+{
+    editor::TMForm &f = startWith(doc);
+    auto *list = f.findChild<QListWidget *>(QStringLiteral("ListBox1"));
+    list->setCurrentRow(0);
+    auto *pages = f.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    pages->setCurrentWidget(f.findChild<QWidget *>(QStringLiteral("Tab2")));
+    processEvents();
+    auto *action = f.findChild<QAction *>(QStringLiteral("AEffects"));
+    ASSERT_TRUE(action);
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    ASSERT_TRUE(action->isEnabled());
+    QUndoStack &stack = f.history().stack();
+    const std::vector<std::uint8_t> opened = model::EncodeGlowFile(f.Document);
+    const struct {
+        const char *button;
+        int steps;
+    } cases[] = {{"EffectsCancel", 0}, {"EffectsApply", 1}};
+    for (const auto &c : cases) {
+        answerNextModal([&](QWidget *w) {
+            EXPECT_EQ(w->objectName(), QStringLiteral("EffectsDialog"));
+            chooseEffect(*static_cast<EffectsDialog *>(w), effects::Effect::Rainbow);
+            EXPECT_EQ(model::EncodeGlowFile(f.Document), opened) << "untouched while open";
+            w->findChild<QPushButton *>(QString::fromLatin1(c.button))->click();
+        });
+        trigger(action);
+        EXPECT_EQ(stack.count(), c.steps) << c.button;
+    }
+    EXPECT_EQ(stack.undoText(), QStringLiteral("Rainbow"));
+    model::Colour colour;
+    ASSERT_TRUE(model::cellColour(f.Document.Glowshows[0], 2, 6, colour)) << "every frame, every shown element";
+    stack.undo();
+    EXPECT_EQ(model::EncodeGlowFile(f.Document), opened);
 }
