@@ -1,6 +1,10 @@
 #pragma once
 
+// EditorForms is destroyed by the caller: its windows must be complete types there.
+#include "editor/AboutForm.h"
 #include "editor/Startup.h"
+#include "editor/Unit1.h"
+#include "editor/Unit2.h"
 #include "model/Document.h"
 
 #include <QMetaObject>
