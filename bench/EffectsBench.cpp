@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 #include "WindowBench.h"
 
+#include "editor/EditorTexts.h"
 #include "editor/EffectPreview.h"
 #include "editor/EffectsDialog.h"
 #include "editor/Unit1.h"
@@ -10,6 +11,7 @@
 #include "preview/BitmapPictureSink.h"
 #include "preview/QtDrawingSurface.h"
 #include "profiles/Skin.h"
+#include "settings/LanguageFile.h"
 #include "settings/SettingsStore.h"
 
 #include <QAbstractItemModel>
@@ -18,6 +20,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QPixmap>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <chrono>
@@ -42,7 +45,7 @@ struct DialogSetup {
     {
         const editor::EffectsScope scope{doc, 0, 0, last, {1, 2, 3, 4, 5, 6}, 0, profile, pictures.images()};
         auto dialog = std::make_unique<editor::EffectsDialog>(
-            scope, store, [](std::string_view key) { return QString::fromUtf8(key.data(), qsizetype(key.size())); });
+            scope, store, [](std::string_view key) { return editor::editorText(settings::LanguageTexts{}, key); });
         dialog->resize(900, 600);
         dialog->show();
         QCoreApplication::processEvents();
@@ -50,37 +53,39 @@ struct DialogSetup {
     }
 };
 
-// Argument: the effect. Project: the effect worked out over all 255 × 6 cells of a copy, as a
-// changed parameter does in the dialog, and the preview repainted. Floor: EditGrid repainted
-// whole with the same glowshow.
+// Argument: the effect. Project: a changed parameter (the seed, which every effect works out
+// again with) with the effect over all 255 × 6 cells of the dialog's copy, and the preview
+// repainted. Floor: EditGrid's cells repainted with all 255 columns of the same glowshow in
+// view, the grid widened for it as the grid benchmark does.
 void BM_EffectWithPreview(benchmark::State &state)
 {
     DialogSetup setup;
     const auto dialog = setup.open(*gLargest, model::MaxCount - 1);
     effects::EffectParameters p = *effects::parseEffectText("gradient colours=#F00,#0F0,#00F blend=hsv");
     p.effect = effects::Effect(state.range(0));
+    dialog->setParameters(p);
+    auto *seed = dialog->findChild<QSpinBox *>(QStringLiteral("EffectSeed"));
     auto *grid = gForm->findChild<QAbstractItemView *>(QStringLiteral("EditGrid"));
-    if (!grid) {
-        state.SkipWithError("no EditGrid");
+    if (!grid || !seed || !grid->model() || grid->model()->columnCount() != model::MaxCount) {
+        state.SkipWithError("EditGrid does not show the largest glowshow");
         return;
     }
+    const QSize placed = grid->size();
+    grid->resize(model::MaxCount * 36 + 64, grid->height());
     QPixmap gridPixmap(grid->viewport()->size());
     QPixmap previewPixmap(dialog->preview()->size());
     bench::PathAndFloor timing;
-    int seed = 0;
     for (auto _ : state) {
         timing.project([&] {
-            p.seed = std::uint64_t(++seed); // a new value every time, so that every cell is worked out again
-            p.cycles = 1 + seed % 2;
-            dialog->setParameters(p);
+            seed->setValue(seed->value() == 1 ? 2 : 1);
             dialog->preview()->render(&previewPixmap);
         });
         timing.floor([&] { grid->viewport()->render(&gridPixmap); });
     }
     state.SetLabel(effects::effectName(p.effect));
-    state.counters["frames"] = dialog->preview()->shownGlowshow().FrameCount;
-    state.counters["grid_columns"] = grid->model() ? grid->model()->columnCount() : 0;
+    state.counters["grid_width_px"] = grid->viewport()->width();
     timing.report(state, "ratio");
+    grid->resize(placed);
 }
 
 // Tick intervals of the preview over frames of 100 ms and 333 ms with the other core busy, as

@@ -16,7 +16,7 @@ namespace editor {
 namespace {
 
 // Steps of a rhythm glowshow as frames, so that the preview can draw them.
-model::TGlowshow playable(const model::TGlowshow &g)
+model::TGlowshow playable(model::TGlowshow g)
 {
     if (g.Kind != model::KindRhythm)
         return g;
@@ -58,30 +58,30 @@ EffectPreview::EffectPreview(const profiles::TProfile &profile, const preview::I
     // The same kind of timer as playback's, restarted for every frame with that frame's length.
     mTimer = new QTimer(this);
     mTimer->setObjectName(QStringLiteral("EffectPreviewTimer"));
+    // Periodic, as playback's: a tick restarts it only when the frame's length differs, so the
+    // time spent drawing does not add to the interval.
     mTimer->setTimerType(Qt::PreciseTimer);
-    mTimer->setSingleShot(true);
     mTimer->setInterval(100);
     connect(mTimer, &QTimer::timeout, this, [this] {
         mStep = mCount > 0 ? (mStep + 1) % mCount : 0;
-        showStep();
+        showStep(false);
     });
 }
 
 EffectPreview::~EffectPreview() = default;
 
-void EffectPreview::play(const model::TGlowshow &glowshow, int first, int count,
-                         const std::vector<std::uint8_t> &elements)
+void EffectPreview::play(model::TGlowshow glowshow, int first, int count, const std::vector<std::uint8_t> &elements)
 {
-    mGlowshow = playable(glowshow);
+    mGlowshow = playable(std::move(glowshow));
     const int frames = int(mGlowshow.Frames.size());
     mFirst = std::clamp(first, 0, std::max(frames - 1, 0));
     mCount = std::clamp(count, 0, frames - mFirst);
     mStep = 0;
     mStrip->showCells(&mGlowshow, mFirst, mCount, elements);
-    showStep();
+    showStep(true);
 }
 
-void EffectPreview::showStep()
+void EffectPreview::showStep(bool restart)
 {
     mStrip->mark(mStep);
     if (mCount <= 0) {
@@ -94,9 +94,10 @@ void EffectPreview::showStep()
     } catch (const std::exception &) {
         // As in playback: a skin that cannot be drawn keeps the last picture, without a message.
     }
-    if (const std::uint16_t duration = mGlowshow.Frames[frame].Duration)
-        mTimer->setInterval(duration);
-    mTimer->start();
+    const std::uint16_t duration = mGlowshow.Frames[frame].Duration;
+    const int interval = duration ? duration : mTimer->interval();
+    if (restart || !mTimer->isActive() || interval != mTimer->interval())
+        mTimer->start(interval);
 }
 
 EffectStrip::EffectStrip(const profiles::TProfile &profile, QWidget *parent) : QWidget(parent), mProfile(profile)
@@ -125,25 +126,29 @@ QSize EffectStrip::sizeHint() const
     return {int(mElements.size()) * StripCell + 2, 12 * StripCell};
 }
 
-// Frames run downwards, elements across, so a long range needs only a narrow strip.
+// Frames run downwards, elements across, so a long range needs only a narrow strip. The cells
+// are written straight into an image: a long range has 1,530 of them, redrawn on every change.
 void EffectStrip::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    if (!mGlowshow || mCount <= 0)
+    if (!mGlowshow || mCount <= 0 || mElements.empty())
         return;
     const int cell = std::clamp(height() / mCount, 1, StripCell);
-    const QBrush empty = preview::emptyCellBrush();
+    QImage cells(int(mElements.size()) * StripCell, mCount * cell, QImage::Format_RGB32);
+    const QRgb silver = qRgb(192, 192, 192), white = qRgb(255, 255, 255);
     for (int k = 0; k < mCount; ++k)
         for (std::size_t i = 0; i < mElements.size(); ++i) {
             const int e = mElements[i];
-            const QRect r(1 + int(i) * StripCell, k * cell, StripCell, cell);
             const auto colour = preview::cellScreenColour(*mGlowshow, e, mFirst + k, mProfile.ElementColors[e], false);
-            if (colour)
-                painter.fillRect(r, QColor::fromRgb(preview::screenColourToRgb(*colour)));
-            else
-                painter.fillRect(r, empty);
+            const QRgb rgb = colour ? preview::screenColourToRgb(*colour) : 0;
+            for (int y = k * cell; y < (k + 1) * cell; ++y) {
+                QRgb *line = reinterpret_cast<QRgb *>(cells.scanLine(y)) + i * StripCell;
+                for (int x = 0; x < StripCell; ++x)
+                    line[x] = colour ? rgb : (x + y) % 2 ? white : silver; // the empty-cell pattern
+            }
         }
+    painter.drawImage(1, 0, cells);
     if (mMarked >= 0 && mMarked < mCount) {
         painter.setPen(QPen(palette().highlight(), 2));
         painter.drawRect(QRect(1, mMarked * cell, int(mElements.size()) * StripCell, cell));

@@ -31,7 +31,7 @@ public:
 
     // Plays columns first .. first + count - 1 of `glowshow` from the first; a rhythm glowshow
     // plays its steps at RhythmStepMs each. `elements` are the strip's rows.
-    void play(const model::TGlowshow &glowshow, int first, int count, const std::vector<std::uint8_t> &elements);
+    void play(model::TGlowshow glowshow, int first, int count, const std::vector<std::uint8_t> &elements);
 
     // The column on show.
     int shownColumn() const { return mFirst + mStep; }
@@ -42,7 +42,8 @@ public:
     static constexpr int RhythmStepMs = 200;
 
 private:
-    void showStep();
+    // Draws the frame of mStep; `restart`: its full length from now.
+    void showStep(bool restart);
 
     const profiles::TProfile &mProfile;
     std::unique_ptr<preview::QtDrawingSurface> mSurface;

@@ -317,7 +317,7 @@ void EffectsDialog::refresh()
     t.glowshow = 0;
     if (std::optional<model::SpliceColumns> edit = effects::effectEdit(mScratch, t, parameters()))
         edit->apply(mScratch);
-    mPreview->play(mScratch.Glowshows[0], t.firstColumn, t.columns, t.elements);
+    mPreview->play(std::move(mScratch.Glowshows[0]), t.firstColumn, t.columns, t.elements);
 }
 
 void EffectsDialog::accepted()

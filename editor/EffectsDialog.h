@@ -83,7 +83,7 @@ private:
     const EffectsScope mScope;
     settings::SettingsStore &mSettings;
     Texts mText;
-    model::TDocument mScratch; // a copy of the glowshow, which the preview shows with the effect
+    model::TDocument mScratch; // the glowshow copied afresh for each change, the effect applied for the preview
     std::optional<model::SpliceColumns> mEdit;
     std::vector<EffectPreset> mPresets;
 

@@ -4,7 +4,7 @@
 
 namespace effects {
 
-EffectRange effectRange(const model::TGlowshow &glowshow, const std::vector<model::Column> &columns,
+EffectRange effectRange(const model::TGlowshow &glowshow, std::span<const model::Column> columns,
                         const EffectTarget &target)
 {
     EffectRange range;
@@ -56,8 +56,7 @@ std::optional<model::SpliceColumns> effectEdit(const model::TDocument &doc, cons
     }
 
     const std::size_t skipped = columns.size() - std::size_t(target.columns); // copies added to reach the range
-    const std::vector<model::Column> covered(columns.begin() + std::ptrdiff_t(skipped), columns.end());
-    const EffectCells cells = computeEffect(parameters, effectRange(*g, covered, target));
+    const EffectCells cells = computeEffect(parameters, effectRange(*g, std::span(columns).subspan(skipped), target));
     for (int f = 0; f < cells.frames; ++f)
         for (std::size_t i = 0; i < target.elements.size(); ++i)
             model::putCell(*g, columns[skipped + std::size_t(f)], target.elements[i], {true, cells.at(f, int(i)), 0},

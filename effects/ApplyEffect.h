@@ -4,6 +4,7 @@
 #include "model/ColumnEdits.h"
 
 #include <optional>
+#include <span>
 #include <vector>
 
 // An effect applied to a glowshow as one column splice, the record undo keeps.
@@ -24,7 +25,7 @@ struct EffectTarget {
 
 // The range as the effect sees it: the durations of the columns the splice leaves there (every
 // rhythm step counts as the same length).
-EffectRange effectRange(const model::TGlowshow &glowshow, const std::vector<model::Column> &columns,
+EffectRange effectRange(const model::TGlowshow &glowshow, std::span<const model::Column> columns,
                         const EffectTarget &target);
 
 // The splice that applies the effect; nullopt where the target does not fit the glowshow (no
