@@ -22,7 +22,8 @@ namespace editor {
 
 void TMForm::createPreviewSurface(QBoxLayout *page)
 {
-    mSurface = std::make_unique<preview::QtDrawingSurface>();
+    // A child of the window, so that its timer is found by name like every other control.
+    mSurface = std::make_unique<preview::QtDrawingSurface>(this);
     Timer1 = mSurface->Timer1();
     Timer1->setObjectName(QStringLiteral("Timer1"));
     DXDraw = new preview::DXDraw(mSurface.get());
