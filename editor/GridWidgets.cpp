@@ -74,13 +74,7 @@ QRect EditGridView::range() const
     if (!current.isValid())
         return {};
     const QPoint anchor(current.column(), current.row());
-    const QPoint corner = mCorner.x() < 0 ? anchor : mCorner;
-    QRect cells = QRect(anchor, corner).normalized();
-    if (mWholeColumns) {
-        cells.setTop(0);
-        cells.setBottom(ElementRows - 1);
-    }
-    return cells;
+    return rangeOf(anchor, mCorner.x() < 0 ? anchor : mCorner, mWholeColumns);
 }
 
 void EditGridView::selectColumns(int column)

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "GridGeometry.h"
+
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
 
 namespace editor {
-
-inline constexpr int ElementRows = 6;
-inline constexpr int GridColumnWidth = 36;
-inline constexpr int GridRowHeight = 20;
 
 // The colour table holds nothing itself: every cell is painted from the document.
 class EditGridModel : public QAbstractTableModel {
