@@ -152,9 +152,6 @@ void TMForm::APreColor()
     QPalette palette = Shape1->palette();
     palette.setColor(QPalette::Window, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
     Shape1->setPalette(palette);
-    const QModelIndex current = EditGrid->currentIndex();
-    if (current.isValid())
-        redrawCell(current.column(), current.row());
 }
 
 bool TMForm::previousColour(std::uint8_t &red, std::uint8_t &green, std::uint8_t &blue) const
@@ -196,7 +193,6 @@ void TMForm::AMakePrevCol()
     if (!previousColour(red, green, blue))
         return;
     pushCurrentCellColour(model::Colour{red, green, blue}, stepName(AMakePrevColAction));
-    setTrackBarColour(red, green, blue);
 }
 
 void TMForm::AMakeOn_Off()
@@ -209,7 +205,6 @@ void TMForm::AMakeOn_Off()
     const std::uint8_t v = colour == model::Colour{} ? 15 : 0;
     pushEdit(model::SetCellColour{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement, {v, v, v}},
              stepName(AMakeOn_OffAction));
-    redrawCell(Document.CurrentFrame, Document.CurrentElement - 1);
 }
 
 void TMForm::SpinEdit2Change()
