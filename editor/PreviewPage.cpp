@@ -56,7 +56,8 @@ QLabel *label(const char *name, const char *text)
 PreviewPage::PreviewPage(EditorDocument &document, profiles::TProfile &profile,
                          std::function<QString(std::string_view)> text, std::function<bool()> documentLoaded)
     : mDocument(document), mProfile(profile), mText(std::move(text)), mDocumentLoaded(std::move(documentLoaded)),
-      mSurface(std::make_unique<preview::QtDrawingSurface>())
+      // A child of the page, so that its timer is found by name like every other control.
+      mSurface(std::make_unique<preview::QtDrawingSurface>(this))
 {
     setObjectName(QStringLiteral("Tab3"));
     auto *page = new QHBoxLayout(this);
