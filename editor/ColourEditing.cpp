@@ -157,23 +157,11 @@ void TMForm::APreColor()
 bool TMForm::previousColour(std::uint8_t &red, std::uint8_t &green, std::uint8_t &blue) const
 {
     const model::TGlowshow *g = Document.current();
-    if (!g || Document.CurrentFrame == 0 || Document.SelectionEmpty)
+    model::Colour c;
+    if (!g || Document.CurrentFrame == 0 || Document.SelectionEmpty ||
+        !model::cellColour(*g, Document.CurrentFrame - 1, Document.CurrentElement, c))
         return false;
-    const std::uint8_t previous = std::uint8_t(Document.CurrentFrame - 1);
-    const std::uint8_t entry = Document.FindEntry(Document.CurrentElement, previous);
-    if (entry == model::NoEntry)
-        return false;
-    if (g->Kind == model::KindNormal) {
-        const model::TFrameEntry *e = Document.entryAt(previous, entry);
-        if (!e)
-            return false;
-        red = e->Red, green = e->Green, blue = e->Blue;
-        return true;
-    }
-    const model::TClubStep *s = Document.stepAt(entry, previous);
-    if (!s)
-        return false;
-    red = s->Red, green = s->Green, blue = s->Blue;
+    red = c.Red, green = c.Green, blue = c.Blue;
     return true;
 }
 
