@@ -3,6 +3,7 @@
 #include "editor/Clipboard.h"
 #include "editor/GlowFileIO.h"
 #include "editor/GridWidgets.h"
+#include "editor/PreviewPage.h"
 #include "editor/Startup.h"
 #include "editor/TimelineCommands.h"
 #include "model/Clip.h"
@@ -268,24 +269,24 @@ void BM_PreviewTick(benchmark::State &state)
     int flips = 0;
     const auto connection =
         QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::flipped, [&flips] { ++flips; });
-    gForm->Button15Click();
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click();
     int drawn = 0;
     std::vector<double> ticks;
     for (auto _ : state) {
         if (drawn == model::MaxCount) {
             state.PauseTiming();
-            gForm->Timer1Timer(); // past the last frame: stops
-            gForm->Button15Click();
+            emit gForm->previewSurface().tick(); // past the last frame: stops
+            namedChild<editor::PreviewPage>("Tab3")->Button15Click();
             drawn = 0;
             state.ResumeTiming();
         }
         const auto start = std::chrono::steady_clock::now();
-        gForm->Timer1Timer();
+        emit gForm->previewSurface().tick();
         ticks.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         ++drawn;
     }
     QObject::disconnect(connection);
-    gForm->Button15Click(); // stop
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click(); // stop
     const double tick = bench::median(ticks);
     state.counters["tick_us"] = tick * 1e6;
     state.counters["percent_of_100ms"] = tick / 0.1 * 100;
@@ -308,24 +309,24 @@ void BM_LiveViewRedraw(benchmark::State &state)
     int flips = 0;
     const auto connection =
         QObject::connect(&gForm->liveSurface(), &preview::QtDrawingSurface::flipped, [&flips] { ++flips; });
-    gForm->Button15Click();
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click();
     int drawn = 0;
     bench::PathAndFloor timing;
     for (auto _ : state) {
         if (drawn == model::MaxCount) {
-            gForm->Timer1Timer(); // past the last frame: stops
-            gForm->Button15Click();
+            emit gForm->previewSurface().tick(); // past the last frame: stops
+            namedChild<editor::PreviewPage>("Tab3")->Button15Click();
             drawn = 0;
         }
         timing.project([&] {
             edited.Red = std::uint8_t((edited.Red + 1) & 0x0F);
             gForm->updateLiveView();
         });
-        timing.floor([&] { gForm->Timer1Timer(); });
+        timing.floor([&] { emit gForm->previewSurface().tick(); });
         ++drawn;
     }
     QObject::disconnect(connection);
-    gForm->Button15Click(); // stop
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click(); // stop
     state.counters["redraws_ok"] = double(flips) / double(state.iterations());
     timing.report(state, "ratio");
 }
@@ -356,7 +357,7 @@ void BM_TimerAccuracy(benchmark::State &state)
                     QTimer::singleShot(0, &loop, &QEventLoop::quit);
             });
         QTimer::singleShot(interval * (frames + 3) + 2000, &loop, &QEventLoop::quit);
-        gForm->Button15Click();
+        namedChild<editor::PreviewPage>("Tab3")->Button15Click();
         loop.exec();
         QObject::disconnect(connection);
         if (int(stamps.size()) != frames + 1) {

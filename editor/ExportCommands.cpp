@@ -1,6 +1,8 @@
 // Exporting the selected glowshow as an animation or a storyboard.
 #include "Unit1.h"
 
+#include "PreviewPage.h"
+
 #include "ExportFiles.h"
 #include "FileDialogs.h"
 #include "preview/QtDrawingSurface.h"
@@ -33,9 +35,9 @@ ExportSetup TMForm::exportSetup() const
 {
     ExportSetup setup;
     setup.profile = &CurrentProfile;
-    setup.images = &mSurface->images();
-    setup.speed = exporting::speedOfTrackBar(TrackBar4->value());
-    setup.loopSwitch = CheckBox4->isChecked();
+    setup.images = &mPreview->surface().images();
+    setup.speed = exporting::speedOfTrackBar(mPreview->TrackBar4->value());
+    setup.loopSwitch = mPreview->CheckBox4->isChecked();
     setup.text = [this](std::string_view key) { return uiText(key); };
     for (int n = 1; n <= profiles::ElementCount; ++n) {
         const QTableWidgetItem *name = SlotGrid->item(n - 1, 0);

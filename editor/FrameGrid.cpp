@@ -129,11 +129,9 @@ void TMForm::SlotGridSelectCell(int, int row)
     const bool frequencies = g && g->Kind == model::KindRhythm && channel < g->Channels.size();
     SpinEdit3->setEnabled(frequencies);
     SpinEdit4->setEnabled(frequencies);
-    const bool wasUpdating = UpdatingControls;
-    UpdatingControls = true;
+    const QSignalBlocker b3(SpinEdit3), b4(SpinEdit4);
     SpinEdit3->setValue(frequencies ? g->Channels[channel].UpperFrequency : 0);
     SpinEdit4->setValue(frequencies ? g->Channels[channel].LowerFrequency : 0);
-    UpdatingControls = wasUpdating;
 }
 
 void TMForm::ComboBox3Change()

@@ -34,7 +34,6 @@ void TMForm::connectHandlers()
     connect(ComboBox3, &QComboBox::activated, this, guarded(&TMForm::ComboBox3Change));
     connect(ComboBox4, &QComboBox::activated, this, guarded(&TMForm::ComboBox4Change));
     connect(ListBox1, &QListWidget::currentRowChanged, this, guarded(&TMForm::ListBox1Click));
-    connect(ListBox2, &QListWidget::currentRowChanged, this, guarded(&TMForm::ListBox2Click));
 
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -48,6 +47,11 @@ void TMForm::connectHandlers()
     // typed number is complete (Enter or leaving the field), the arrows apply at once.
     SpinEdit5->setKeyboardTracking(false);
     connect(SpinEdit5, &QSpinBox::valueChanged, this, guarded(&TMForm::SpinEdit5Change));
+    // A glowshow without columns shows 1: confirming that 1 gives it its first column.
+    connect(SpinEdit5, &QSpinBox::editingFinished, this, [this] {
+        if (const model::TGlowshow *g = Document.current(); g && model::columnCount(*g) == 0)
+            runGuarded(this, [this] { SpinEdit5Change(); });
+    });
     connect(CheckBox1, &QCheckBox::toggled, this, guarded(&TMForm::CheckBox1Click));
     connect(SpinEdit1, &QSpinBox::valueChanged, this, guarded(&TMForm::SpinEdit1Change));
     connect(SpinEdit2, &QSpinBox::valueChanged, this, guarded(&TMForm::SpinEdit2Change));
@@ -82,8 +86,6 @@ void TMForm::connectHandlers()
         if (row >= 0)
             runGuarded(this, [=, this] { SlotGridSelectCell(column, row); });
     });
-
-    connect(Button15, &QPushButton::clicked, this, guarded(&TMForm::Button15Click));
 }
 
 } // namespace editor

@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "ControlText.h"
+#include "PreviewPage.h"
 #include "preview/BitmapPictureSink.h"
 #include "preview/QtDrawingSurface.h"
 #include "profiles/IniFile.h"
@@ -35,10 +36,10 @@ void TMForm::ComboBox2Change()
 
 void TMForm::ALoadProfilePics()
 {
-    preview::BitmapPictureSink pictures(*mSurface);
+    preview::BitmapPictureSink pictures(mPreview->surface());
     profiles::ALoadProfilePics(CurrentProfile, ProgramDir.toStdString(), pictures);
     // The device view draws the same pictures on its own surface.
-    mLiveSurface->images() = mSurface->images();
+    mLiveSurface->images() = mPreview->surface().images();
     updateLiveView();
 }
 

@@ -210,32 +210,22 @@ void TimelineCommands::apply(std::optional<model::SpliceColumns> edit, QAction *
 
 void TimelineCommands::showColumns(const model::FrameRange &shown)
 {
+    // The grids and the counts follow the document by themselves; the command only selects
+    // what it made.
     const model::TGlowshow *g = mForm.Document.current();
-    if (!g)
-        return;
-    const int count = model::columnCount(*g);
-    mForm.setGridColumns(count);
-    {
-        const QSignalBlocker block(mForm.SpinEdit5);
-        mForm.SpinEdit5->setValue(std::clamp(count, 1, 255));
-    }
-    mForm.fillFrameGrid();
-    mForm.dropStaleSelection();
+    const int count = g ? model::columnCount(*g) : 0;
     if (count > 0) {
         EditGridView *grid = mForm.EditGrid;
         const int column = std::clamp(shown.firstColumn, 0, count - 1);
         const int row = std::clamp(int(shown.firstElement) - 1, 0, ElementRows - 1);
         const QModelIndex at = grid->model()->index(row, column);
-        if (grid->currentIndex() == at)
-            mForm.EditGridSelectCell(column, row); // the page must show the changed cell
-        else
+        if (grid->currentIndex() != at)
             grid->setCurrentIndex(at);
         if (shown.wholeColumns())
             grid->selectColumns(std::min(shown.lastColumn, count - 1));
         else
             grid->extendRange(QPoint(std::min(shown.lastColumn, count - 1), shown.lastElement - 1));
     }
-    mForm.EditGrid->viewport()->update();
     updateActions();
 }
 
@@ -419,7 +409,6 @@ QString TimelineCommands::durationTyped(int column, int row, const QString &text
                                         std::vector<std::uint16_t>(std::size_t(r->columns()), *value))) {
         edit->shown.element = r->firstElement;
         mForm.pushEdit(std::move(*edit), mForm.uiText("StepDuration"), TMForm::MergeDuration);
-        mForm.fillFrameGrid();
     }
     const QString shown = QString::number(*value);
     return shown == text ? text : shown;

@@ -138,8 +138,8 @@ TEST_F(FileCommandsTest, StartWithFileArgumentOpensItOnEditPageAndIgnoresSecondA
     EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 1);
     EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), 0);
 
-    // The trailer controls are left alone on this path, yet the trailer is kept.
-    EXPECT_FALSE(widget<QCheckBox>("CheckBox3")->isChecked());
+    // The trailer controls show the file's notes, and the trailer is kept.
+    EXPECT_TRUE(widget<QCheckBox>("CheckBox3")->isChecked());
     testing_support::writeAll(first, QByteArray("overwritten by Save"));
     trigger(action("ASave"));
     EXPECT_EQ(fileBytes(first).toHex(' '), fromHex(workedExamples[1].hex).toHex(' '));

@@ -259,15 +259,35 @@ TEST_F(GlowshowListTest, RhythmStepCountResizesEveryChannel)
     EXPECT_EQ(frameGrid()->item(1, 0)->text(), "");
 }
 
-TEST_F(GlowshowListTest, GlowshowWithoutFramesReceivesOneEmptyFrame)
+TEST_F(GlowshowListTest, ChoosingAGlowshowChangesNothingUntilAnEditNeedsIt)
 {
-    startWith(documentOf({normalGlowshow(1, {frame(5, {})}), normalGlowshow(2, {})}));
-    clickLine(1);
-    const model::TGlowshow &g = form().Document.Glowshows[1];
-    EXPECT_EQ(g.FrameCount, 1);
+    const model::TGlowshow uneven = rhythmGlowshow(3, 3, {channel(1, 0, 0, {{}, {}, {}}), channel(2, 0, 0, {{}})});
+    const struct {
+        const char *name;
+        model::TGlowshow chosen;
+    } cases[] = {{"no frames", normalGlowshow(2, {})},
+                 {"no steps", rhythmGlowshow(2, 0, {channel(1, 0, 0, {})})},
+                 {"uneven channels", uneven}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        startWith(documentOf({normalGlowshow(1, {frame(5, {})}), c.chosen}));
+        const model::TDocument opened = form().Document;
+        clickLine(1);
+        EXPECT_EQ(form().Document.Glowshows, opened.Glowshows);
+        EXPECT_FALSE(form().isWindowModified());
+        EXPECT_FALSE(action("AUndo")->isEnabled());
+        EXPECT_EQ(editGrid()->model()->columnCount(), std::max<int>(model::columnCount(c.chosen), 1));
+    }
+    // The first entry put into the empty column gives the glowshow that frame, as one step.
+    startWith(documentOf({normalGlowshow(2, {})}));
+    editGrid()->setCurrentIndex(editGrid()->model()->index(2, 0));
+    trigger(action("AAddNewFrame"));
+    const model::TGlowshow &g = form().Document.Glowshows[0];
     ASSERT_EQ(g.Frames.size(), 1u);
-    EXPECT_EQ(g.Frames[0], model::TFrame{});
-    EXPECT_EQ(editGrid()->model()->columnCount(), 1);
+    EXPECT_EQ(g.FrameCount, 1);
+    EXPECT_EQ(g.Frames[0].Entries.size(), 1u);
+    form().history().stack().undo();
+    EXPECT_TRUE(form().Document.Glowshows[0].Frames.empty());
 }
 
 TEST_F(GlowshowListTest, IdentifierChoiceRelabelsLineAndKeepsSelection)

@@ -191,7 +191,7 @@ TEST_F(WindowTest, PreviewShowsTheFirstFrameOnChoiceAndLoopsUntilStopped)
         widget<QCheckBox>("CheckBox4")->setChecked(c.loop);
         widget<QPushButton>("Button15")->click();
         for (int t = 0; t < c.ticks; ++t)
-            f.Timer1Timer();
+            emit f.previewSurface().tick();
         const std::string what = (c.loop ? "loop, " : "once, ") + std::to_string(c.ticks) + " ticks";
         EXPECT_EQ(f.previewSurface().timerEnabled(), c.playing) << what;
         EXPECT_EQ(widget<QLabel>("FrameIndicator")->isVisible(), c.playing) << what;
