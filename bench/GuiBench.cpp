@@ -148,7 +148,8 @@ void BM_GridPaint(benchmark::State &state)
     const std::uint32_t s = model::ScreenColor(e.Red, e.Green, e.Blue);
     const QColor entryColour(int(s & 0xFF), int((s >> 8) & 0xFF), int((s >> 16) & 0xFF));
     state.counters["last_cell_painted"] =
-        image.pixel(centre) == (ranged ? grid->washed(entryColour) : entryColour).rgb();
+        image.pixel(centre) ==
+        (ranged ? editor::washed(entryColour, grid->palette().color(QPalette::Highlight)) : entryColour).rgb();
     state.counters["width_px"] = cells->width();
     state.counters["height_px"] = cells->height();
     state.counters["with_frame_and_scroll_bar_ms"] = bench::median(wholeSeconds) * 1e3;

@@ -53,24 +53,19 @@ void TMForm::showColumns()
     const model::TGlowshow *g = Document.current();
     if (!g)
         return;
-    setGridColumns(shownColumns(*g));
     {
         const QSignalBlocker block(SpinEdit5);
         SpinEdit5->setValue(std::clamp<int>(model::columnCount(*g), 1, 255));
     }
-    fillFrameGrid();
     dropStaleSelection();
     showCurrentCell();
-    EditGrid->viewport()->update();
 }
 
 void TMForm::showCells(int firstColumn, int lastColumn)
 {
-    fillFrameGrid();
     const QModelIndex current = EditGrid->currentIndex();
     if (current.isValid() && current.column() >= firstColumn && current.column() <= lastColumn)
         showCurrentCell();
-    EditGrid->viewport()->update();
 }
 
 void TMForm::showCurrentCell()

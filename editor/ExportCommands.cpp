@@ -5,6 +5,7 @@
 
 #include "ExportFiles.h"
 #include "FileDialogs.h"
+#include "SlotGridView.h"
 #include "preview/QtDrawingSurface.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QSlider>
-#include <QTableWidget>
 
 namespace editor {
 
@@ -40,8 +40,7 @@ ExportSetup TMForm::exportSetup() const
     setup.loopSwitch = mPreview->CheckBox4->isChecked();
     setup.text = [this](std::string_view key) { return uiText(key); };
     for (int n = 1; n <= profiles::ElementCount; ++n) {
-        const QTableWidgetItem *name = SlotGrid->item(n - 1, 0);
-        setup.storyboard.elements[std::size_t(n - 1)] = name ? name->text() : QString();
+        setup.storyboard.elements[std::size_t(n - 1)] = SlotGrid->elementName(n);
         setup.storyboard.behaviours[std::size_t(n - 1)] = CurrentProfile.ElementColors[n];
         setup.storyboard.hidden[std::size_t(n - 1)] = isElementHidden(n);
     }

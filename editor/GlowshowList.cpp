@@ -139,14 +139,6 @@ void TMForm::showNoGlowshow()
     updateExportCommands();
 }
 
-int TMForm::shownColumns(const model::TGlowshow &g)
-{
-    // A glowshow without columns shows one empty column, as the spin edit shows 1.
-    if (g.Kind == model::KindNormal || g.Kind == model::KindRhythm)
-        return std::max<int>(model::columnCount(g), 1);
-    return 0;
-}
-
 void TMForm::AUpdateGlowshow()
 {
     scheduleLiveView();
@@ -161,8 +153,8 @@ void TMForm::AUpdateGlowshow()
     showGlowshowProperties();
     // Showing is not editing: a glowshow without columns, or with channels of uneven step
     // counts, is shown as it is and changed only by an edit that needs it.
-    setGridColumns(shownColumns(*g));
-    fillFrameGrid();
+    setGridColumns(shownColumns(g));
+    FrameGrid->fill();
     if (outsideUpdate)
         PageControl2->setCurrentIndex(0);
     PageControl2->setTabVisible(PageControl2->indexOf(TabSheet1), false);
@@ -228,31 +220,6 @@ void TMForm::showGlowshowProperties()
     SpinEdit1->setValue(g->Repeating ? g->RepeatDuration : 0);
 }
 
-void TMForm::fillFrameGrid()
-{
-    const model::TGlowshow *g = Document.current();
-    const QSignalBlocker block(FrameGrid);
-    // Items are kept and only changed texts renewed: new items for all 510 cells on every
-    // change of glowshow were most of the cost of a list rebuild.
-    for (int c = 0; c < FrameGrid->columnCount(); ++c) {
-        if (!FrameGrid->item(0, c)) {
-            auto *number = new QTableWidgetItem(QString::number(c + 1));
-            number->setFlags(Qt::ItemIsEnabled);
-            number->setTextAlignment(Qt::AlignCenter);
-            FrameGrid->setItem(0, c, number);
-        }
-        QString duration;
-        if (g && g->Kind == model::KindNormal && c < int(g->Frames.size()))
-            duration = QString::number(g->Frames[std::size_t(c)].Duration);
-        if (QTableWidgetItem *item = FrameGrid->item(1, c)) {
-            if (item->text() != duration)
-                item->setText(duration);
-        } else {
-            FrameGrid->setItem(1, c, new QTableWidgetItem(duration));
-        }
-    }
-}
-
 void TMForm::forgetCurrentCell()
 {
     {
@@ -264,14 +231,8 @@ void TMForm::forgetCurrentCell()
 
 void TMForm::setGridColumns(int columns)
 {
-    // Removing the current cell's column would make the view pick a neighbouring cell, and
-    // select a frame the user never chose: forget the cell instead.
-    if (const QModelIndex current = EditGrid->currentIndex(); current.isValid() && current.column() >= columns) {
-        const QSignalBlocker block(EditGrid->selectionModel());
-        EditGrid->selectionModel()->clear();
-    }
     EditGrid->setColumns(columns);
-    FrameGrid->setColumnCount(columns);
+    FrameGrid->setColumns(columns);
 }
 
 void TMForm::ComboBox4Change()

@@ -1,5 +1,8 @@
 #include "GridGeometry.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 #include <algorithm>
 
 namespace editor {
@@ -75,6 +78,21 @@ std::optional<QPoint> dragCorner(const GridGeometry &geometry, QSize viewport, Q
     else if (pos.x() < 0)
         cell.rx() -= 1;
     return cell;
+}
+
+void setGridSections(QTableView &table)
+{
+    for (QHeaderView *header : {table.horizontalHeader(), table.verticalHeader()}) {
+        header->hide();
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    table.horizontalHeader()->setDefaultSectionSize(GridColumnWidth);
+    table.horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
+    table.verticalHeader()->setDefaultSectionSize(GridRowHeight);
+    table.verticalHeader()->setMinimumSectionSize(GridRowHeight);
+    table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
 }
 
 QColor washed(const QColor &colour, const QColor &highlight)

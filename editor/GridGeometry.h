@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+class QTableView;
+
 #include <optional>
 #include <utility>
 
@@ -50,6 +52,10 @@ std::optional<QPoint> shiftedCorner(int key, QPoint corner, int lastColumn);
 // and one column on while the pointer is past the left or right edge, so that the range
 // scrolls on. nullopt where the pointer is beside the cells.
 std::optional<QPoint> dragCorner(const GridGeometry &geometry, QSize viewport, QPoint pos);
+
+// Gives a table the grids' look: no headers, no scroll bars, fixed columns of GridColumnWidth
+// and rows of GridRowHeight, so that the three grids line up.
+void setGridSections(QTableView &table);
 
 // A quarter of the highlight over the colour: the range shows and its colours stay readable.
 QColor washed(const QColor &colour, const QColor &highlight);

@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -71,17 +70,6 @@ void TMForm::connectHandlers()
                                        current.isValid() ? current.row() : -1);
                 });
             });
-    connect(EditGrid->horizontalScrollBar(), &QScrollBar::valueChanged, this, guarded(&TMForm::EditGridTopLeftChanged));
-    connect(EditGrid, &EditGridView::mousePressed, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint p) {
-                runGuarded(this, [=, this] { EditGridMouseDown(b, m, p); });
-            });
-    connect(EditGrid, &EditGridView::mouseMoved, this,
-            [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, QPoint p) {
-                runGuarded(this, [=, this] { EditGridMouseMove(b, m, p); });
-            });
-    connect(EditGrid, &EditGridView::mouseReleased, this,
-            [this](Qt::MouseButton b) { runGuarded(this, [=, this] { EditGridMouseUp(b); }); });
     connect(SlotGrid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0)
             runGuarded(this, [=, this] { SlotGridSelectCell(column, row); });

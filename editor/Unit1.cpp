@@ -534,41 +534,12 @@ void TMForm::createGrids(QBoxLayout *page)
         captions->addWidget(l);
     }
 
-    FrameGrid = named(new QTableWidget(2, 0), "FrameGrid");
-    SlotGrid = named(new QTableWidget(ElementRows, 1), "SlotGrid");
-    EditGrid = named(new EditGridView, "EditGrid");
-    for (QTableWidget *t : {FrameGrid, SlotGrid}) {
-        t->horizontalHeader()->hide();
-        t->verticalHeader()->hide();
-        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        t->verticalHeader()->setDefaultSectionSize(GridRowHeight);
-        t->verticalHeader()->setMinimumSectionSize(GridRowHeight);
-    }
-    FrameGrid->horizontalHeader()->setDefaultSectionSize(GridColumnWidth);
-    FrameGrid->horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
-    FrameGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-    FrameGrid->setFixedHeight(2 * GridRowHeight + 2);
-    FrameGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    FrameGrid->setItemDelegate(new FrameGridDelegate(
-        [this](int c, int r, const QString &t) { return FrameGridSetEditText(c, r, t); }, FrameGrid));
-
-    SlotGrid->setColumnWidth(0, 81);
-    SlotGrid->setFixedWidth(83);
-    SlotGrid->setFixedHeight(ElementRows * GridRowHeight + 2);
-    SlotGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SlotGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    SlotGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SlotGrid->setShowGrid(false);
-    SlotGrid->setFrameShape(QFrame::NoFrame);
-    SlotGrid->setBackgroundRole(QPalette::Button);
-    for (int r = 0; r < ElementRows; ++r)
-        SlotGrid->setItem(r, 0, new QTableWidgetItem);
-
-    EditGrid->setCellPainter([this](QPainter *p, const QRect &rect, int c, int r) { EditGridDrawCell(p, rect, c, r); });
-    EditGrid->setFixedHeight(ElementRows * GridRowHeight + 2 + EditGrid->horizontalScrollBar()->sizeHint().height());
+    EditGrid = named(
+        new EditGridView(mDocument, CurrentProfile, *mTexts, [this](int element) { return isElementHidden(element); }),
+        "EditGrid");
+    FrameGrid = named(new FrameGridView(mDocument, *EditGrid, *mTexts), "FrameGrid");
+    FrameGrid->setDurationMergeId(MergeDuration);
+    SlotGrid = named(new SlotGridView(*EditGrid), "SlotGrid");
 
     grids->addLayout(captions, 0, 0);
     grids->addWidget(FrameGrid, 0, 1);

@@ -48,6 +48,8 @@ struct LanguageTexts;
 namespace editor {
 
 class EditGridView;
+class FrameGridView;
+class SlotGridView;
 class PreviewPage;
 struct ExportSetup;
 class FileDialogs;
@@ -93,7 +95,6 @@ public:
     QString ProgramDir;
     bool DocumentLoaded = false;
     bool UpdatingControls = false;
-    QPoint LastMouseCell{-1, -1};
 
     // --- Undo ---
     EditHistory &history() { return *mHistory; }
@@ -186,15 +187,8 @@ public:
     void TrackBar1Change();
     void TrackBar2Change();
     void TrackBar3Change();
-    void EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row);
-    void EditGridTopLeftChanged();
     void EditGridSelectCell(int column, int row);
     void SlotGridSelectCell(int column, int row);
-    // Returns the text the cell must show after the correction.
-    QString FrameGridSetEditText(int column, int row, const QString &text);
-    void EditGridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void EditGridMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void EditGridMouseUp(Qt::MouseButton button);
 
     // True when DocumentLoaded and the cell lies in the grid's rows.
     bool IsEditableCell(int column, int row) const;
@@ -285,8 +279,8 @@ public:
     QPushButton *Button2, *Button6, *Button1, *Button3;
     QSpinBox *SpinEdit2;
     QLabel *Label6, *Label5;
-    QTableWidget *SlotGrid;
-    QTableWidget *FrameGrid;
+    SlotGridView *SlotGrid;
+    FrameGridView *FrameGrid;
     EditGridView *EditGrid;
     // Frame, clipboard, fill and fade commands of the grid.
     TimelineCommands *Timeline = nullptr;
@@ -369,10 +363,6 @@ private:
     void replaceDocument(model::TDocument content);
     // Redraws the device view once the event loop comes round.
     void scheduleLiveView();
-    // Fills FrameGrid's two rows for the current glowshow.
-    void fillFrameGrid();
-    // The columns the grids show for a glowshow.
-    static int shownColumns(const model::TGlowshow &g);
     // Sets the column count of EditGrid and FrameGrid.
     void setGridColumns(int columns);
     // Leaves EditGrid without a current cell and the colour controls without an entry.
@@ -383,8 +373,6 @@ private:
     void showTrailerTexts();
     // Reads a file and takes it as the document with its name; refuses a file that is not ours.
     void readDocument(const QString &fileName);
-    // Toggles one cell on or off without moving the current cell.
-    void toggleCell(int column, int row);
     void trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::Colour::*channel,
                          MergeId mergeId);
     // The colour of the current element in the column before, when there is one.
@@ -415,7 +403,6 @@ private:
     bool mRestoring = false;
     bool mRecoveryFailed = false;
     bool mEditingAllowed = true; // false while the preview plays
-    bool mRightDragStep = false; // a right-drag's toggles are being gathered into one step
     std::vector<std::pair<std::string, std::function<void(const QString &)>>> mCaptions;
     bool mClosing = false;
     QString mShownMemoText;
