@@ -28,8 +28,7 @@ struct Heard {
     {
         auto hear = [this](const char *name) {
             return [this, name](auto... arguments) {
-                QStringList shown;
-                ((shown << QString::number(arguments)), ...);
+                const QStringList shown{QString::number(arguments)...};
                 names << QString::fromLatin1(name) + QLatin1Char('(') + shown.join(QLatin1Char(',')) + QLatin1Char(')');
             };
         };
