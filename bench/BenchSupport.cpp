@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include <cmath>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -58,10 +60,52 @@ model::TDocument playbackDocument(const std::vector<std::uint16_t> &durations)
 
 std::string makeTempDir(const char *tag)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / (std::string("glowbench-") + tag + "-XXXXXX")).string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / (std::string("glowbench-") + tag + "-XXXXXX")).string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
     return pattern;
+}
+
+std::string makeWindowHome(const char *tag)
+{
+    const std::string home = makeTempDir(tag);
+    for (const char *sub : {"config", "data", "cache", "runtime"})
+        std::filesystem::create_directories(home + "/" + sub);
+    std::filesystem::permissions(home + "/runtime", std::filesystem::perms::owner_all);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (home + "/cache").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", (home + "/runtime").c_str(), 1);
+    return home;
+}
+
+BusyCore::BusyCore()
+    : mSpinner([this] {
+          volatile std::uint64_t x = 0;
+          while (mBusy.load(std::memory_order_relaxed))
+              x = x + 1;
+      })
+{
+}
+
+BusyCore::~BusyCore()
+{
+    mBusy = false;
+    mSpinner.join();
+}
+
+void reportTickErrors(benchmark::State &state, const std::vector<double> &errors)
+{
+    std::vector<double> absolute;
+    for (double e : errors)
+        absolute.push_back(std::fabs(e));
+    state.counters["median_error_ms"] = median(errors);
+    state.counters["median_abs_error_ms"] = median(absolute);
+    state.counters["max_abs_error_ms"] = absolute.empty() ? 0 : *std::max_element(absolute.begin(), absolute.end());
+    state.counters["intervals"] = double(errors.size());
 }
 
 void removeTree(const std::string &path)

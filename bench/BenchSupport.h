@@ -4,9 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace bench {
@@ -22,7 +24,26 @@ model::TDocument playbackDocument(const std::vector<std::uint16_t> &durations);
 std::string makeTempDir(const char *tag);
 void removeTree(const std::string &path);
 
+// A temporary HOME with XDG folders of its own, and the offscreen platform, set in the
+// environment for the windows a benchmark opens; removed by removeTree.
+std::string makeWindowHome(const char *tag);
+
 double median(std::vector<double> values);
+
+// Keeps another core busy while it lives, as a loaded machine would.
+class BusyCore {
+public:
+    BusyCore();
+    ~BusyCore();
+
+private:
+    std::atomic<bool> mBusy{true};
+    std::thread mSpinner;
+};
+
+// Tick errors (actual minus intended interval, ms) as the counters median_error_ms,
+// median_abs_error_ms, max_abs_error_ms and intervals.
+void reportTickErrors(benchmark::State &state, const std::vector<double> &errors);
 
 // Times the project's path and its floor alternately within one benchmark, so that both see
 // the same load, and reports both medians and their ratio as counters.

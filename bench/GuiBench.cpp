@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "WindowBench.h"
 
 #include "editor/Clipboard.h"
 #include "editor/GlowFileIO.h"
@@ -340,43 +341,20 @@ void BM_TimerAccuracy(benchmark::State &state)
     gForm->Document.CurrentGlowshow = 0;
     gForm->DocumentLoaded = true;
     gForm->AUpdateList();
-    std::atomic<bool> busy{true};
-    std::thread spinner([&busy] {
-        volatile std::uint64_t x = 0;
-        while (busy.load(std::memory_order_relaxed))
-            x = x + 1;
-    });
+    const bench::BusyCore busy;
     std::vector<double> errors;
     for (auto _ : state) {
-        std::vector<std::chrono::steady_clock::time_point> stamps;
-        QEventLoop loop;
         // frames ticks draw the frames, one more ends the glowshow.
-        const auto connection =
-            QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::tick, &loop, [&] {
-                stamps.push_back(std::chrono::steady_clock::now());
-                if (int(stamps.size()) == frames + 1)
-                    QTimer::singleShot(0, &loop, &QEventLoop::quit);
-            });
-        QTimer::singleShot(interval * (frames + 3) + 2000, &loop, &QEventLoop::quit);
-        namedChild<editor::PreviewPage>("Tab3")->Button15Click();
-        loop.exec();
-        QObject::disconnect(connection);
-        if (int(stamps.size()) != frames + 1) {
+        const auto onTick = [](std::function<void()> stamp) {
+            return QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::tick, stamp);
+        };
+        const auto start = [] { namedChild<editor::PreviewPage>("Tab3")->Button15Click(); };
+        if (!bench::measureTicks(frames + 1, interval, onTick, start, errors)) {
             state.SkipWithError("the preview did not tick as often as it has frames");
             break;
         }
-        for (std::size_t i = 1; i < stamps.size(); ++i)
-            errors.push_back(std::chrono::duration<double, std::milli>(stamps[i] - stamps[i - 1]).count() - interval);
     }
-    busy = false;
-    spinner.join();
-    std::vector<double> absolute;
-    for (double e : errors)
-        absolute.push_back(std::fabs(e));
-    state.counters["median_error_ms"] = bench::median(errors);
-    state.counters["median_abs_error_ms"] = bench::median(absolute);
-    state.counters["max_abs_error_ms"] = absolute.empty() ? 0 : *std::max_element(absolute.begin(), absolute.end());
-    state.counters["intervals"] = double(errors.size());
+    bench::reportTickErrors(state, errors);
 }
 
 // The heaviest single steps, undone and redone through the Edit menu's actions with the refresh
@@ -449,33 +427,14 @@ BENCHMARK(BM_TimerAccuracy)->Arg(100)->Arg(333)->Unit(benchmark::kMillisecond)->
 
 int main(int argc, char **argv)
 {
-    const std::string home = bench::makeTempDir("gui");
-    for (const char *sub : {"config", "data", "cache", "runtime"})
-        std::filesystem::create_directories(home + "/" + sub);
-    std::filesystem::permissions(home + "/runtime", std::filesystem::perms::owner_all);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("HOME", home.c_str());
-    qputenv("XDG_CONFIG_HOME", (home + "/config").c_str());
-    qputenv("XDG_DATA_HOME", (home + "/data").c_str());
-    qputenv("XDG_CACHE_HOME", (home + "/cache").c_str());
-    qputenv("XDG_RUNTIME_DIR", (home + "/runtime").c_str());
+    const std::string home = bench::makeWindowHome("gui");
     benchmark::Initialize(&argc, argv);
     int exitCode = 0;
     {
         QApplication app(argc, argv);
         const model::TDocument largest = bench::largestDocument();
         gLargest = &largest;
-        const QString file = QFile::decodeName((home + "/largest.pat").c_str());
-        model::TDocument copy = largest;
-        editor::WriteGlowFile(copy, file);
-
-        editor::EditorEnvironment environment;
-        environment.programDir = QStringLiteral(GLOW_DATA_DIR);
-        environment.arguments = QStringList{file};
-        environment.settingsFile = QFile::decodeName((home + "/settings.ini").c_str());
-        editor::EditorForms forms = editor::createForms(std::move(environment));
-        forms.MForm->show();
-        QCoreApplication::processEvents();
+        editor::EditorForms forms = bench::openInEditor(home, largest);
         gForm = forms.MForm.get();
         if (!gForm->DocumentLoaded || gForm->Document.Glowshows.size() != 255) {
             std::fprintf(stderr, "the editor did not open the largest document\n");

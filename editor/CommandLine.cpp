@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "EffectCommandLine.h"
 #include "ExportCommandLine.h"
 #include "GlowFileIO.h"
 
@@ -247,8 +248,13 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
     const QCommandLineOption exportOption(
         QStringLiteral("export"), QStringLiteral("Export glowshow GLOWSHOW of IN (an index from 0, or id:0A) as OUT: "
                                                  ".gif or .webp an animation, .png a storyboard."));
+    const QCommandLineOption effectOption(
+        QStringLiteral("effect"),
+        QStringLiteral("Write OUT as IN with effect NAME applied to glowshow GLOWSHOW: --effect IN GLOWSHOW OUT "
+                       "NAME [KEY=VALUE]... (see the README for the effects and keys)."));
     const QCommandLineOption profileOption(QStringLiteral("profile"),
-                                           QStringLiteral("Device profile of the export (default: the chosen one)."),
+                                           QStringLiteral("Device profile of the export or the effect "
+                                                          "(default: the chosen one)."),
                                            QStringLiteral("NAME"));
     const QCommandLineOption speedOption(QStringLiteral("speed"),
                                          QStringLiteral("Animation speed in percent, 10 to 1000 (default 100)."),
@@ -257,7 +263,7 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
     const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Storyboard scale, 1 to 8."),
                                          QStringLiteral("N"));
     for (const QCommandLineOption *o : {&helpOption, &versionOption, &dumpOption, &resaveOption, &exportOption,
-                                        &profileOption, &speedOption, &loopOption, &scaleOption})
+                                        &effectOption, &profileOption, &speedOption, &loopOption, &scaleOption})
         parser.addOption(*o);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .pat file to open."),
                                  QStringLiteral("[file]"));
@@ -284,8 +290,10 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
         return 0;
     }
     const QStringList files = parser.positionalArguments();
-    if (int(parser.isSet(dumpOption)) + int(parser.isSet(resaveOption)) + int(parser.isSet(exportOption)) > 1) {
-        err << "--dump, --resave and --export cannot be used together\n";
+    if (int(parser.isSet(dumpOption)) + int(parser.isSet(resaveOption)) + int(parser.isSet(exportOption)) +
+            int(parser.isSet(effectOption)) >
+        1) {
+        err << "--dump, --resave, --export and --effect cannot be used together\n";
         return 1;
     }
     if (parser.isSet(dumpOption)) {
@@ -314,6 +322,17 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
                              {files[0], files[1], files[2], parser.value(profileOption), parser.value(speedOption),
                               parser.value(scaleOption), parser.isSet(loopOption), programDir},
                              err);
+    }
+    if (parser.isSet(effectOption)) {
+        if (files.size() < 4) {
+            err << "usage: --effect IN GLOWSHOW OUT NAME [KEY=VALUE]... [--profile NAME]\n";
+            return 1;
+        }
+        model::TDocument doc;
+        if (!readForCommand(doc, files[0], err) || refuseDirectory(files[2], err))
+            return 1;
+        return effectCommand(
+            doc, {files[0], files[1], files[2], files[3], files.mid(4), parser.value(profileOption), programDir}, err);
     }
     err << "no command given; see --help\n";
     return 1;

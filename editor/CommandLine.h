@@ -11,6 +11,7 @@
 namespace editor {
 
 // Handles the non-GUI invocations: --dump FILE, --resave IN OUT, --export IN GLOWSHOW OUT,
+// --effect IN GLOWSHOW OUT NAME [KEY=VALUE]...,
 // --help, --version.
 // Returns std::nullopt when the GUI should start (no arguments, or a file to open as the first
 // argument); otherwise the process exit code. Creates no application object.

@@ -59,6 +59,37 @@ int glowshowArgument(const model::TDocument &doc, const QString &text)
     return ok && doc.glowshow(index) ? index : -1;
 }
 
+bool CommandProfile::shown(int element) const
+{
+    return !(hideUnused && elements[std::size_t(element - 1)].color == profiles::NotOnModel);
+}
+
+bool commandProfile(const QString &programDir, const QString &profileName, CommandProfile &out, std::ostream &err)
+{
+    out.programDir =
+        QDir(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir).absolutePath().toStdString() +
+        '/';
+    const settings::SettingsStore store;
+    out.texts = settings::readLanguage(out.programDir, settings::readStoredLanguage(store));
+    profiles::TProfile &profile = out.profile;
+    profile.LanguageExt = out.texts.Ext;
+    const std::vector<std::string> known = profiles::searchProfiles(out.programDir, out.texts.Ext);
+    profile.ProfileName = profileName.isEmpty() ? settings::readStoredProfile(store) : profileName.toStdString();
+    if (std::find(known.begin(), known.end(), profile.ProfileName) == known.end()) {
+        if (!profileName.isEmpty()) {
+            err << editorText(out.texts, "ExportUnknownProfile").arg(profileName).toStdString() << '\n';
+            return false;
+        }
+        profile.ProfileName = profiles::DefaultProfileName;
+    }
+    out.elements = profiles::readElements(
+        profiles::IniFile::load(profiles::profilePath(out.programDir, profile.ProfileName, profile.LanguageExt)));
+    for (int n = 1; n <= profiles::ElementCount; ++n)
+        profile.ElementColors[n] = out.elements[std::size_t(n - 1)].color;
+    out.hideUnused = settings::readStoredHideUnusedSlots(store);
+    return true;
+}
+
 int exportCommand(const model::TDocument &doc, const ExportArguments &a, std::ostream &err)
 {
     const int index = glowshowArgument(doc, a.glowshow);
@@ -79,32 +110,16 @@ int exportCommand(const model::TDocument &doc, const ExportArguments &a, std::os
 
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
     try {
-        const std::string programDir =
-            QDir(a.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : a.programDir)
-                .absolutePath()
-                .toStdString() +
-            '/';
-        const settings::SettingsStore store;
-        const settings::LanguageTexts texts = settings::readLanguage(programDir, settings::readStoredLanguage(store));
-        const auto text = [&texts](std::string_view key) { return editorText(texts, key); };
-
-        profiles::TProfile profile;
-        profile.LanguageExt = texts.Ext;
-        const std::vector<std::string> known = profiles::searchProfiles(programDir, texts.Ext);
-        profile.ProfileName = a.profile.isEmpty() ? settings::readStoredProfile(store) : a.profile.toStdString();
-        if (std::find(known.begin(), known.end(), profile.ProfileName) == known.end()) {
-            if (!a.profile.isEmpty()) {
-                err << text("ExportUnknownProfile").arg(a.profile).toStdString() << '\n';
-                return 1;
-            }
-            profile.ProfileName = profiles::DefaultProfileName;
-        }
+        CommandProfile chosen;
+        if (!commandProfile(a.programDir, a.profile, chosen, err))
+            return 1;
+        const auto text = [&chosen](std::string_view key) { return editorText(chosen.texts, key); };
+        profiles::TProfile &profile = chosen.profile;
         preview::QtDrawingSurface surface;
         preview::BitmapPictureSink pictures(surface);
-        profiles::ALoadProfilePics(profile, programDir, pictures);
+        profiles::ALoadProfilePics(profile, chosen.programDir, pictures);
         const profiles::IniFile ini =
-            profiles::IniFile::load(profiles::profilePath(programDir, profile.ProfileName, profile.LanguageExt));
-        const auto elements = profiles::readElements(ini);
+            profiles::IniFile::load(profiles::profilePath(chosen.programDir, profile.ProfileName, profile.LanguageExt));
 
         const model::TGlowshow &g = doc.Glowshows[std::size_t(index)];
         ExportSetup setup;
@@ -114,19 +129,17 @@ int exportCommand(const model::TDocument &doc, const ExportArguments &a, std::os
         setup.loopSwitch = a.loop;
         setup.scale = scale;
         setup.text = text;
-        const bool hide = settings::readStoredHideUnusedSlots(store);
         for (int n = 1; n <= profiles::ElementCount; ++n) {
-            const profiles::ElementInfo &e = elements[std::size_t(n - 1)];
-            profile.ElementColors[n] = e.color;
+            const profiles::ElementInfo &e = chosen.elements[std::size_t(n - 1)];
             setup.storyboard.elements[std::size_t(n - 1)] = QString::fromStdString(e.name);
             setup.storyboard.behaviours[std::size_t(n - 1)] = e.color;
-            setup.storyboard.hidden[std::size_t(n - 1)] = hide && e.color == profiles::NotOnModel;
+            setup.storyboard.hidden[std::size_t(n - 1)] = !chosen.shown(n);
         }
         setup.storyboard.durationCaption = text("StoryboardDurations");
         setup.storyboard.parameterCaption = text("StoryboardParameters");
         QString label = QString::fromStdString(profiles::glowshowLabel(ini, g.Id));
         if (g.Kind == model::KindRhythm)
-            label += QLatin1Char(' ') + QString::fromStdString(texts.s(43));
+            label += QLatin1Char(' ') + QString::fromStdString(chosen.texts.s(43));
         exportGlowshow(g, label, a.out, setup);
     } catch (const model::IoError &e) {
         err << a.out.toStdString() << ": " << e.what() << '\n';

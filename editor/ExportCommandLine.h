@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/Document.h"
+#include "profiles/Profile.h"
+#include "settings/LanguageFile.h"
 
 #include <QString>
 
@@ -17,6 +19,21 @@ struct ExportArguments {
     bool loop = false;
     QString programDir; // where Profiles/ and Languages/ are; empty: the executable's folder
 };
+
+// The language, profile and elements a command works with: the stored ones, or the profile
+// `--profile` names.
+struct CommandProfile {
+    std::string programDir; // ends in '/'
+    settings::LanguageTexts texts;
+    profiles::TProfile profile; // name, language extension and ElementColors
+    std::array<profiles::ElementInfo, profiles::ElementCount> elements;
+    bool hideUnused = true;
+    // Elements the profile shows: all but those not on the model while the hide option is on.
+    bool shown(int element) const;
+};
+
+// Reads them; reports an unknown --profile to `err` and returns false.
+bool commandProfile(const QString &programDir, const QString &profileName, CommandProfile &out, std::ostream &err);
 
 // Exports a glowshow of `doc` (read from arguments.in); reports errors to `err` and returns
 // the exit code. Makes an offscreen application for the drawing when there is none.

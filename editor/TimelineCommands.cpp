@@ -53,6 +53,7 @@ TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
         {&TimelineCommands::AFillRange, "FillRange", &TimelineCommands::fill},
         {&TimelineCommands::AFadeRange, "FadeRange", &TimelineCommands::fade},
         {&TimelineCommands::ASetDurations, "SetDurations", &TimelineCommands::setDurations},
+        {&TimelineCommands::AEffects, "Effects", &TimelineCommands::effects},
     };
     for (const auto &c : commands)
         this->*c.action = makeAction(c.key, c.handler);
@@ -63,6 +64,7 @@ TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
     APaste->setShortcuts(QKeySequence::Paste);
     ADuplicateFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     ADeleteFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    AEffects->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mForm.EditMenu->addSeparator();
     addTo(mForm.EditMenu);
 
@@ -108,7 +110,8 @@ std::vector<QAction *> TimelineCommands::menuActions() const
             nullptr,
             AFillRange,
             AFadeRange,
-            ASetDurations};
+            ASetDurations,
+            AEffects};
 }
 
 void TimelineCommands::addTo(QMenu *menu) const
@@ -159,6 +162,7 @@ void TimelineCommands::updateActions()
                                                       std::uint8_t(mForm.EditGrid->currentIndex().row() + 1), colour));
     AFadeRange->setEnabled(range && columns >= 3);
     ASetDurations->setEnabled(range && normal);
+    AEffects->setEnabled(g && (model::columnCount(*g) > 0 || model::canInsertColumns(*g, 1)));
 }
 
 void TimelineCommands::apply(std::optional<model::SpliceColumns> edit, QAction *command, const model::FrameRange &shown)

@@ -25,7 +25,7 @@ public:
     explicit TimelineCommands(TMForm &form);
 
     QAction *AInsertFrameBefore, *AInsertFrameAfter, *ADuplicateFrames, *ADeleteFrames, *AMoveFramesLeft,
-        *AMoveFramesRight, *ACut, *ACopy, *APaste, *AFillRange, *AFadeRange, *ASetDurations;
+        *AMoveFramesRight, *ACut, *ACopy, *APaste, *AFillRange, *AFadeRange, *ASetDurations, *AEffects;
     // In menu order, nullptr where a separator goes.
     std::vector<QAction *> menuActions() const;
     void addTo(QMenu *menu) const;
@@ -50,6 +50,7 @@ private:
     void fill();
     void fade();
     void setDurations();
+    void effects(); // in EffectsCommand.cpp
     void apply(std::optional<model::SpliceColumns> edit, QAction *command, const model::FrameRange &shown);
     // Shows the glowshow's columns again and selects `shown`.
     void showColumns(const model::FrameRange &shown);

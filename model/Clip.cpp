@@ -34,7 +34,20 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-std::vector<std::string_view> split(std::string_view text, char separator)
+std::optional<CellValue> parseCell(std::string_view text)
+{
+    text = trimmed(text);
+    if (text.empty())
+        return CellValue{};
+    const std::optional<Colour> colour = parseColourText(text);
+    if (!colour)
+        return std::nullopt;
+    return CellValue{true, *colour, 0};
+}
+
+} // namespace
+
+std::vector<std::string_view> splitText(std::string_view text, char separator)
 {
     std::vector<std::string_view> parts;
     for (std::size_t start = 0;;) {
@@ -46,20 +59,20 @@ std::vector<std::string_view> split(std::string_view text, char separator)
     }
 }
 
-std::optional<CellValue> parseCell(std::string_view text)
+std::optional<Colour> parseColourText(std::string_view text)
 {
-    text = trimmed(text);
-    if (text.empty())
-        return CellValue{};
     if (text.size() != 4 || text[0] != '#')
         return std::nullopt;
     const int r = hexValue(text[1]), g = hexValue(text[2]), b = hexValue(text[3]);
     if (r < 0 || g < 0 || b < 0)
         return std::nullopt;
-    return CellValue{true, {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)}, 0};
+    return Colour{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
 }
 
-} // namespace
+std::string colourText(const Colour &c)
+{
+    return {'#', HexDigits[c.Red & 15], HexDigits[c.Green & 15], HexDigits[c.Blue & 15]};
+}
 
 Clip copyClip(const TGlowshow &g, const FrameRange &range)
 {
@@ -145,8 +158,7 @@ std::string clipText(const Clip &clip)
                 text += '\t';
             const CellValue &c = clip.at(r, k);
             if (c.entry)
-                text +=
-                    {'#', HexDigits[c.colour.Red & 15], HexDigits[c.colour.Green & 15], HexDigits[c.colour.Blue & 15]};
+                text += colourText(c.colour);
         }
         text += '\n';
     }
@@ -161,9 +173,9 @@ std::optional<Clip> parseClipText(std::string_view text)
         text.remove_suffix(1);
     std::vector<std::vector<CellValue>> rows;
     std::size_t columns = 0;
-    for (std::string_view line : split(text, '\n')) {
+    for (std::string_view line : splitText(text, '\n')) {
         std::vector<CellValue> &row = rows.emplace_back();
-        for (std::string_view cell : split(line, '\t')) {
+        for (std::string_view cell : splitText(line, '\t')) {
             const std::optional<CellValue> value = parseCell(cell);
             if (!value)
                 return std::nullopt;

@@ -42,4 +42,11 @@ std::string clipText(const Clip &clip);
 // empty or "#" and three hex digits.
 std::optional<Clip> parseClipText(std::string_view text);
 
+// A colour as the clipboard's text writes it, "#RGB" in upper-case hex; parsing takes either case
+// and nothing around the four characters.
+std::string colourText(const Colour &colour);
+std::optional<Colour> parseColourText(std::string_view text);
+// The parts of `text` between separators; empty parts included.
+std::vector<std::string_view> splitText(std::string_view text, char separator);
+
 } // namespace model

@@ -9,20 +9,6 @@
 
 namespace model {
 
-namespace {
-
-bool editableKind(const TGlowshow &g)
-{
-    return g.Kind == KindNormal || g.Kind == KindRhythm;
-}
-
-const TGlowshow *editable(const TDocument &doc, int glowshow)
-{
-    const TGlowshow *g = doc.glowshow(glowshow);
-    return g && editableKind(*g) ? g : nullptr;
-}
-
-// Items the arrays lack read as zeros, as bringing the counts even makes them.
 Column columnOf(const TGlowshow &g, int index)
 {
     Column column;
@@ -35,6 +21,47 @@ Column columnOf(const TGlowshow &g, int index)
             column.steps.push_back(at < channel.Steps.size() ? channel.Steps[at] : TClubStep{});
     }
     return column;
+}
+
+void putCell(const TGlowshow &g, Column &column, std::uint8_t element, const CellValue &value, bool withParameter)
+{
+    if (g.Kind == KindNormal) {
+        TFrame &frame = column.frame;
+        frame.Entries.resize(std::min<std::size_t>(frame.EntryCount, frame.Entries.size()));
+        const std::uint8_t i = findFrameEntry(frame, element);
+        if (!value.entry) {
+            if (i != NoEntry)
+                frame.Entries.erase(frame.Entries.begin() + i);
+        } else if (i != NoEntry) {
+            TFrameEntry &e = frame.Entries[i];
+            e.Red = value.colour.Red, e.Green = value.colour.Green, e.Blue = value.colour.Blue;
+        } else if (frame.Entries.size() < std::size_t(MaxCount)) {
+            frame.Entries.push_back({element, value.colour.Red, value.colour.Green, value.colour.Blue});
+        }
+        frame.EntryCount = std::uint8_t(frame.Entries.size());
+        return;
+    }
+    const std::uint8_t channel = FindEntry(g, element, 0);
+    if (channel == NoEntry || channel >= column.steps.size())
+        return;
+    TClubStep &s = column.steps[channel];
+    const Colour colour = value.entry ? value.colour : Colour{};
+    s.Red = colour.Red, s.Green = colour.Green, s.Blue = colour.Blue;
+    if (withParameter)
+        s.Parameter = value.entry ? value.parameter : 0;
+}
+
+namespace {
+
+bool editableKind(const TGlowshow &g)
+{
+    return g.Kind == KindNormal || g.Kind == KindRhythm;
+}
+
+const TGlowshow *editable(const TDocument &doc, int glowshow)
+{
+    const TGlowshow *g = doc.glowshow(glowshow);
+    return g && editableKind(*g) ? g : nullptr;
 }
 
 std::vector<Column> columnsOf(const TGlowshow &g, int first, int count)
@@ -68,37 +95,6 @@ CellValue cellIn(const TGlowshow &g, const Column &column, std::uint8_t element)
         return {};
     const TClubStep &s = column.steps[channel];
     return {true, {s.Red, s.Green, s.Blue}, s.Parameter};
-}
-
-// A normal cell without an entry gets one at the end of the frame; a "no entry" value removes
-// it. A rhythm step cannot be absent: "no entry" makes it black. Rhythm elements without a
-// channel are left alone.
-void putCell(const TGlowshow &g, Column &column, std::uint8_t element, const CellValue &value, bool withParameter)
-{
-    if (g.Kind == KindNormal) {
-        TFrame &frame = column.frame;
-        frame.Entries.resize(std::min<std::size_t>(frame.EntryCount, frame.Entries.size()));
-        const std::uint8_t i = findFrameEntry(frame, element);
-        if (!value.entry) {
-            if (i != NoEntry)
-                frame.Entries.erase(frame.Entries.begin() + i);
-        } else if (i != NoEntry) {
-            TFrameEntry &e = frame.Entries[i];
-            e.Red = value.colour.Red, e.Green = value.colour.Green, e.Blue = value.colour.Blue;
-        } else if (frame.Entries.size() < std::size_t(MaxCount)) {
-            frame.Entries.push_back({element, value.colour.Red, value.colour.Green, value.colour.Blue});
-        }
-        frame.EntryCount = std::uint8_t(frame.Entries.size());
-        return;
-    }
-    const std::uint8_t channel = FindEntry(g, element, 0);
-    if (channel == NoEntry || channel >= column.steps.size())
-        return;
-    TClubStep &s = column.steps[channel];
-    const Colour colour = value.entry ? value.colour : Colour{};
-    s.Red = colour.Red, s.Green = colour.Green, s.Blue = colour.Blue;
-    if (withParameter)
-        s.Parameter = value.entry ? value.parameter : 0;
 }
 
 bool validElements(const FrameRange &range)

@@ -51,6 +51,15 @@ private:
     std::optional<SetColumnCount> mEvenCounts;
 };
 
+// Column `index` of a glowshow; items its arrays lack read as zeros, as bringing the counts
+// even makes them.
+Column columnOf(const TGlowshow &g, int index);
+// Sets one cell of a column of `g`. Normal: a cell without an entry gets one at the end of the
+// frame; a "no entry" value removes it. A rhythm step cannot be absent: "no entry" makes it
+// black; elements without a channel are left alone. The step's parameter is set only
+// `withParameter`.
+void putCell(const TGlowshow &g, Column &column, std::uint8_t element, const CellValue &value, bool withParameter);
+
 // Whether an edit is allowed on a glowshow; the builders below answer nullopt where not.
 bool canEditColumns(const TGlowshow &g, int first, int last);
 bool canInsertColumns(const TGlowshow &g, int count);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the plain C++ core (model, profiles, the editor's Windows file-type code) and its
+# Builds the plain C++ core (model, effects, profiles, the editor's Windows file-type code) and its
 # tests as Windows executables with MinGW-w64, and runs them under Wine, headless. Fails on
 # any failed test. Needs g++-mingw-w64-x86-64-posix, wine64 and googletest (./test.sh
 # --windows installs them).

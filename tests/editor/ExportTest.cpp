@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "EditorFixture.h"
 
 #include "AnimationHelpers.h"
@@ -14,8 +15,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QListWidget>
-
-#include <sstream>
 
 using editor_test::EditorFixture;
 
@@ -57,21 +56,10 @@ testing_support::DecodedAnimation decode(const QString &path)
 
 class ExportTest : public EditorFixture {
 protected:
-    struct Outcome {
-        int code;
-        std::string err;
-    };
-    Outcome runExport(std::vector<std::string> args)
+    editor_test::CommandRun runExport(std::vector<std::string> args)
     {
-        args.insert(args.begin(), {"GlowshowEditor2", "--export"});
-        std::vector<char *> argv;
-        for (std::string &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::ostringstream out, err;
-        const auto code =
-            editor::runCommandLine(int(args.size()), argv.data(), out, err, QStringLiteral(GLOW_DATA_DIR));
-        return {code.value_or(-1), err.str()};
+        args.insert(args.begin(), "--export");
+        return editor_test::runCommand(std::move(args));
     }
     std::string p(const char *name) const { return path(QString::fromLatin1(name)).toStdString(); }
 };
@@ -125,7 +113,7 @@ TEST_F(ExportTest, CommandLineFilesPlayLikeThePreviewOfTheProfile)
         const profiles::TProfile &profile = expected.profile;
         std::vector<std::string> args{in.toStdString(), c.args[0], p(c.out)};
         args.insert(args.end(), c.args.begin() + 1, c.args.end());
-        const Outcome r = runExport(args);
+        const editor_test::CommandRun r = runExport(args);
         ASSERT_EQ(r.code, 0) << r.err;
         const testing_support::DecodedAnimation d = decode(path(QString::fromLatin1(c.out)));
         EXPECT_EQ(d.loopCount, c.loopCount);
@@ -174,7 +162,7 @@ TEST_F(ExportTest, CommandLineRefusalsExitOneAndWriteNothing)
         {{file, "0"}, "usage: --export IN GLOWSHOW OUT"},
     };
     for (const auto &c : cases) {
-        const Outcome r = runExport(c.args);
+        const editor_test::CommandRun r = runExport(c.args);
         EXPECT_EQ(r.code, 1) << c.error;
         EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
         EXPECT_TRUE(QDir(path({})).entryList({"out*"}).isEmpty()) << c.error;
