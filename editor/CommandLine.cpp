@@ -3,6 +3,7 @@
 #include "ExportCommandLine.h"
 #include "GlowFileIO.h"
 #include "ImportJsonCommandLine.h"
+#include "ValidateCommandLine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -121,9 +122,13 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
     const QCommandLineOption importJsonOption(QStringLiteral("import-json"),
                                               QStringLiteral("Save the JSON document IN (as --dump prints it; "
                                                              "- reads standard input) as OUT."));
+    const QCommandLineOption validateOption(QStringLiteral("validate"),
+                                            QStringLiteral("Check FILE for what a phone may not accept; exit 0 clean, "
+                                                           "1 problems found, 2 unreadable."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("--validate prints a JSON list."));
     for (const QCommandLineOption *o :
          {&helpOption, &versionOption, &dumpOption, &resaveOption, &exportOption, &profileOption, &speedOption,
-          &loopOption, &scaleOption, &importJsonOption})
+          &loopOption, &scaleOption, &importJsonOption, &validateOption, &jsonOption})
         parser.addOption(*o);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .pat file to open."),
                                  QStringLiteral("[file]"));
@@ -151,9 +156,9 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
     }
     const QStringList files = parser.positionalArguments();
     if (int(parser.isSet(dumpOption)) + int(parser.isSet(resaveOption)) + int(parser.isSet(exportOption)) +
-            int(parser.isSet(importJsonOption)) >
+            int(parser.isSet(importJsonOption)) + int(parser.isSet(validateOption)) >
         1) {
-        err << "--dump, --resave, --export and --import-json cannot be used together\n";
+        err << "--dump, --resave, --export, --import-json and --validate cannot be used together\n";
         return 1;
     }
     if (parser.isSet(importJsonOption)) {
@@ -162,6 +167,13 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
             return 1;
         }
         return importJsonCommand(files[0], files[1], std::cin, err);
+    }
+    if (parser.isSet(validateOption)) {
+        if (files.size() != 1) {
+            err << "usage: --validate FILE [--profile NAME] [--json]\n";
+            return ValidateUnreadable;
+        }
+        return validateCommand(files[0], parser.value(profileOption), parser.isSet(jsonOption), programDir, out, err);
     }
     if (parser.isSet(dumpOption)) {
         if (files.size() != 1) {
