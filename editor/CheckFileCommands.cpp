@@ -43,7 +43,9 @@ void TMForm::showFinding(const model::Finding &f)
     if (!Document.glowshow(f.glowshow))
         return;
     const bool onRow = f.element >= 1 && f.element <= ElementRows;
-    showRestoredPlace({f.glowshow, f.frame, onRow ? f.element : (f.frame >= 0 ? int(Document.CurrentElement) : 0)});
+    // A channel's cell is its row: its first step, when it has one.
+    const int column = f.frame >= 0 ? f.frame : (f.channel >= 0 ? 0 : -1);
+    showRestoredPlace({f.glowshow, column, onRow ? f.element : (column >= 0 ? int(Document.CurrentElement) : 0)});
 }
 
 } // namespace editor

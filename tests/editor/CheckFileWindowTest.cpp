@@ -24,18 +24,14 @@ TEST_F(CheckFileWindowTest, ChoosingAFindingShowsItsGlowshowAndCell)
 
     const struct {
         int row, glowshow, column, element;
-    } cases[] = {{0, 1, 2, 1}, {1, 2, -1, 5}};
+    } cases[] = {{0, 1, 2, 1}, {1, 2, 0, 5}};
     for (const auto &c : cases) {
         list->setCurrentItem(list->topLevelItem(c.row));
         emit list->itemActivated(list->currentItem(), 0);
         EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), c.glowshow);
         EXPECT_EQ(form().Document.CurrentGlowshow, c.glowshow);
-        if (c.column >= 0) {
-            EXPECT_EQ(editGrid()->currentIndex().column(), c.column);
-            EXPECT_EQ(editGrid()->currentIndex().row(), c.element - 1);
-        } else {
-            EXPECT_EQ(slotGrid()->currentRow(), c.element - 1);
-        }
+        EXPECT_EQ(editGrid()->currentIndex().column(), c.column);
+        EXPECT_EQ(editGrid()->currentIndex().row(), c.element - 1);
     }
     EXPECT_TRUE(unexpectedModals.empty());
 }
