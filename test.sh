@@ -29,7 +29,8 @@ ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
 if [ $sanitize -eq 1 ]; then
   cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLOW_SANITIZE=ON >/dev/null
   cmake --build build-sanitize -j "$jobs"
-  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp":print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 600
   if [ -x tests/fuzz/run-fuzzers.sh ]; then
     tests/fuzz/run-fuzzers.sh "${GLOW_FUZZ_SECONDS:-40}"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "glowjson/GlowJson.h"
 #include "model/Document.h"
 
 #include <QString>
@@ -11,7 +12,7 @@
 namespace editor {
 
 // Handles the non-GUI invocations: --dump FILE, --resave IN OUT, --export IN GLOWSHOW OUT,
-// --effect IN GLOWSHOW OUT NAME [KEY=VALUE]...,
+// --effect IN GLOWSHOW OUT NAME [KEY=VALUE]..., --import-json IN OUT, --validate FILE,
 // --help, --version.
 // Returns std::nullopt when the GUI should start (no arguments, or a file to open as the first
 // argument); otherwise the process exit code. Creates no application object.
@@ -20,7 +21,6 @@ std::optional<int> runCommandLine(int argc, char **argv);
 std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std::ostream &err,
                                   const QString &programDir = {});
 
-// The document as one JSON object; trailer bytes become the characters U+0000 to U+00FF.
-std::string dumpJson(const model::TDocument &doc);
+using glowjson::dumpJson;
 
 } // namespace editor

@@ -104,6 +104,7 @@ void TMForm::ASaveActiv()
     PageControl1->setTabVisible(PageControl1->indexOf(Tab2), true);
     ASaveAction->setEnabled(true);
     ASaveAsAction->setEnabled(true);
+    ACheckFileAction->setEnabled(true);
     updateExportCommands();
 }
 

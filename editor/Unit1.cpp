@@ -111,6 +111,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
 
     createActions();
     createExportActions();
+    createCheckFileAction();
     createMenu();
     startRecovery();
 
@@ -236,6 +237,7 @@ void TMForm::createMenu()
     N2 = named(File2->addSeparator(), "N2");
     ExportAnimation1 = item(File2, "ExportAnimation1", AExportAnimationAction);
     ExportStoryboard1 = item(File2, "ExportStoryboard1", AExportStoryboardAction);
+    CheckFile1 = item(File2, "CheckFile1", ACheckFileAction);
     N1 = named(File2->addSeparator(), "N1");
     Exit1 = item(File2, "Exit1", AExitAction);
     createEditMenu();

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -40,6 +41,10 @@ class Playback;
 class QtDrawingSurface;
 } // namespace preview
 
+namespace model {
+struct Finding;
+}
+
 namespace settings {
 class SettingsStore;
 struct LanguageTexts;
@@ -47,6 +52,7 @@ struct LanguageTexts;
 
 namespace editor {
 
+class CheckFileDialog;
 class EditGridView;
 class FrameGridView;
 class SlotGridView;
@@ -166,6 +172,7 @@ public:
     void ARedo();
     void AExportAnimation();
     void AExportStoryboard();
+    void ACheckFile();
 
     // --- Change handlers ---
     void ListBox1Click();
@@ -224,7 +231,7 @@ public:
     QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *Exit1;
     QMenu *EditMenu;
     QAction *AUndoAction, *ARedoAction;
-    QAction *N2, *ExportAnimation1, *ExportStoryboard1;
+    QAction *N2, *ExportAnimation1, *ExportStoryboard1, *CheckFile1;
     QMenu *RecentFiles1;
     QMenu *Help1;
     QAction *About1;
@@ -240,6 +247,7 @@ public:
         *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
         *ALoadProfilePicsAction, *ARecentFilesAction;
     QAction *AExportAnimationAction, *AExportStoryboardAction;
+    QAction *ACheckFileAction = nullptr;
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -336,6 +344,9 @@ private:
     void updateExportCommands();
     ExportSetup exportSetup() const;
     void exportSelected(bool animation);
+    void createCheckFileAction();
+    // Brings a finding of File > Check file... into sight: its glowshow and cell.
+    void showFinding(const model::Finding &f);
     // Keeps the window at least as large as its designed size and the captions it shows now.
     void fitToCaptions();
     void restoreWindowGeometry();
@@ -397,6 +408,7 @@ private:
     QStringList mRecentFiles;
     std::unique_ptr<settings::SettingsStore> mSettings;
     std::unique_ptr<settings::LanguageTexts> mTexts;
+    QPointer<CheckFileDialog> mCheckFileDialog;
     EditHistory *mHistory = nullptr;
     std::unique_ptr<RecoveryStore> mRecovery;
     QTimer *mRecoveryTimer = nullptr;

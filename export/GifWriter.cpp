@@ -284,6 +284,12 @@ public:
         const int first = std::min(rest, MaxDelay);
         rest -= first;
         control(first, transparent);
+        // giflib keeps a copy of the last local palette and, for a frame without one, drops the
+        // pointer to it without freeing it.
+        if (!localMap && mGif->Image.ColorMap) {
+            GifFreeMapObject(mGif->Image.ColorMap);
+            mGif->Image.ColorMap = nullptr;
+        }
         check(EGifPutImageDesc(mGif.get(), rect.left(), rect.top(), rect.width(), rect.height(), false, localMap),
               mGif.get());
         // giflib's own compression of the lines costs twice the drawing of the frames; the
