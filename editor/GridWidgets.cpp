@@ -18,6 +18,27 @@ Qt::ItemFlags EditGridModel::flags(const QModelIndex &index) const
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
+QVariant EditGridModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::AccessibleTextRole || !mCellText || !index.isValid() || index.column() >= mColumns)
+        return {};
+    return mCellText(index.row(), index.column());
+}
+
+QVariant EditGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const int count = orientation == Qt::Horizontal ? mColumns : ElementRows;
+    if ((role != Qt::DisplayRole && role != Qt::AccessibleTextRole) || !mHeaderText || section < 0 || section >= count)
+        return {};
+    return mHeaderText(orientation, section);
+}
+
+void EditGridModel::setTexts(CellText cell, HeaderText header)
+{
+    mCellText = std::move(cell);
+    mHeaderText = std::move(header);
+}
+
 void EditGridModel::setColumns(int columns)
 {
     if (columns == mColumns)

@@ -18,12 +18,19 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : ElementRows; }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : mColumns; }
-    QVariant data(const QModelIndex &, int) const override { return {}; }
+    // Only texts for assistive technology: the cells are painted, not displayed.
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     void setColumns(int columns);
+    using CellText = std::function<QString(int row, int column)>;
+    using HeaderText = std::function<QString(Qt::Orientation, int section)>;
+    void setTexts(CellText cell, HeaderText header);
 
 private:
     int mColumns = 0;
+    CellText mCellText;
+    HeaderText mHeaderText;
 };
 
 // The owner-drawn grid: reports right-button presses and moves to the window, and keeps
