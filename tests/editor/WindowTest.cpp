@@ -75,6 +75,7 @@ TEST_F(WindowTest, WindowKeepsItsDesignedSizeAsLeastAndGivesMoreRoomToTheGrid)
     ASSERT_EQ(designed, QSize(669, 485));
     const int columnsAtDesign = f.EditGrid->viewport()->width() / editor::GridColumnWidth;
     const int listAtDesign = f.ListBox1->height();
+    const int gridAtDesign = f.EditGrid->height();
 
     f.resize(300, 200);
     processEvents();
@@ -84,7 +85,8 @@ TEST_F(WindowTest, WindowKeepsItsDesignedSizeAsLeastAndGivesMoreRoomToTheGrid)
     processEvents();
     EXPECT_GT(f.EditGrid->viewport()->width() / editor::GridColumnWidth, 2 * columnsAtDesign);
     EXPECT_EQ(f.FrameGrid->width(), f.EditGrid->width()) << "the frame numbers widen with the grid";
-    EXPECT_GT(f.ListBox1->height(), listAtDesign);
+    EXPECT_EQ(f.ListBox1->height(), listAtDesign) << "the height to spare goes to the grid";
+    EXPECT_GT(f.EditGrid->height(), gridAtDesign + 400);
     EXPECT_EQ(f.LiveView->pictureRect().size(), QSize(257, 425)) << "the device view at 1x beside the grid";
 
     f.PageControl1->setCurrentWidget(f.Tab3);
