@@ -98,10 +98,8 @@ TEST_F(KeyboardTest, CtrlTabGoesRoundThePagesWhoseTabsAreShown)
         Qt::KeyboardModifiers modifiers;
         int expected;
     } cases[] = {
-        {true, 0, Qt::Key_Tab, Qt::ControlModifier, 1},
         {true, 2, Qt::Key_Tab, Qt::ControlModifier, 0},
         {true, 0, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2},
-        {true, 1, Qt::Key_PageUp, Qt::ControlModifier, 0},
         {false, 0, Qt::Key_Tab, Qt::ControlModifier, 2}, // no document: the editing page has no tab
     };
     for (const auto &c : cases) {
