@@ -127,8 +127,8 @@ void exposeRange(EditGridView *grid)
 
 void installGridTexts(TMForm &form, const TextOf &text)
 {
-    auto *grid = form.findChild<EditGridView *>(QStringLiteral("EditGrid"));
-    auto *slotGrid = form.findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
+    auto *grid = form.centralWidget()->findChild<EditGridView *>(QStringLiteral("EditGrid"));
+    auto *slotGrid = form.centralWidget()->findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
     // Asked at any time, also after the document shrank: everything is looked up again.
     auto shown = [&form]() -> const model::TGlowshow * {
         return form.DocumentLoaded ? form.Document.current() : nullptr;
@@ -160,6 +160,11 @@ std::span<const AccessibleText> accessibleTexts()
     return Texts;
 }
 
+QWidget *controlNamed(QWidget *root, const char *name)
+{
+    return root->objectName() == QLatin1String(name) ? root : root->findChild<QWidget *>(QLatin1String(name));
+}
+
 QString accessibleCaption(const QString &caption)
 {
     QString name = caption;
@@ -175,7 +180,7 @@ QString accessibleCaption(const QString &caption)
 void applyAccessibleTexts(QWidget *window, const TextOf &text)
 {
     for (const AccessibleText &t : Texts) {
-        auto *control = window->findChild<QWidget *>(QLatin1String(t.control));
+        QWidget *control = controlNamed(window, t.control);
         if (!control)
             continue;
         const QWidget *label = t.label ? window->findChild<QWidget *>(QLatin1String(t.label)) : nullptr;
@@ -215,7 +220,8 @@ void installAccessibility(TMForm &form)
     const TextOf text = [&form](std::string_view key) { return form.uiText(key); };
     installGridTexts(form, text);
     // Run now and after the labels took the texts of each language chosen.
-    form.addCaption("AccessGlowshowList", [&form, text](const QString &) { applyAccessibleTexts(&form, text); });
+    form.addCaption("AccessGlowshowList",
+                    [&form, text](const QString &) { applyAccessibleTexts(form.centralWidget(), text); });
 }
 
 } // namespace editor

@@ -23,6 +23,9 @@ struct AccessibleText {
 
 std::span<const AccessibleText> accessibleTexts();
 
+// The control of that object name: `root` itself or one inside it.
+QWidget *controlNamed(QWidget *root, const char *name);
+
 // A caption as a name: without shortcut marks and a trailing colon.
 QString accessibleCaption(const QString &caption);
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -56,19 +57,21 @@ GridCells gridCells(int zoomPercent, int room)
 GridZoom::GridZoom(TMForm &form) : QObject(&form), mForm(form)
 {
     setObjectName(QStringLiteral("GridZoom"));
-    connect(form.findChild<QAction *>(QStringLiteral("AZoomIn")), &QAction::triggered, this, &GridZoom::zoomIn);
-    connect(form.findChild<QAction *>(QStringLiteral("AZoomOut")), &QAction::triggered, this, &GridZoom::zoomOut);
-    connect(form.findChild<QAction *>(QStringLiteral("AZoomReset")), &QAction::triggered, this,
+    connect(form.menuBar()->findChild<QAction *>(QStringLiteral("AZoomIn")), &QAction::triggered, this,
+            &GridZoom::zoomIn);
+    connect(form.menuBar()->findChild<QAction *>(QStringLiteral("AZoomOut")), &QAction::triggered, this,
+            &GridZoom::zoomOut);
+    connect(form.menuBar()->findChild<QAction *>(QStringLiteral("AZoomReset")), &QAction::triggered, this,
             [this] { setPercent(100); });
-    auto *editGrid = form.findChild<QAbstractItemView *>(QStringLiteral("EditGrid"));
+    auto *editGrid = form.centralWidget()->findChild<QAbstractItemView *>(QStringLiteral("EditGrid"));
     // The rows take the room below them: the grid grows with the window.
     editGrid->setMinimumHeight(0);
     editGrid->setMaximumHeight(QWIDGETSIZE_MAX);
     editGrid->setSizePolicy(editGrid->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
     editGrid->installEventFilter(this);
     for (const char *name : {"EditGrid", "FrameGrid", "SlotGrid"})
-        form.findChild<QAbstractItemView *>(QLatin1String(name))->viewport()->installEventFilter(this);
-    auto *slotGrid = form.findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
+        form.centralWidget()->findChild<QAbstractItemView *>(QLatin1String(name))->viewport()->installEventFilter(this);
+    auto *slotGrid = form.centralWidget()->findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
     connect(slotGrid, &QTableWidget::itemChanged, this, &GridZoom::fitElementNames);
 
     const std::optional<QString> stored =
@@ -107,9 +110,9 @@ void GridZoom::zoomOut()
 
 void GridZoom::apply()
 {
-    auto *editGrid = mForm.findChild<QTableView *>(QStringLiteral("EditGrid"));
-    auto *frameGrid = mForm.findChild<QTableWidget *>(QStringLiteral("FrameGrid"));
-    auto *slotGrid = mForm.findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
+    auto *editGrid = mForm.centralWidget()->findChild<QTableView *>(QStringLiteral("EditGrid"));
+    auto *frameGrid = mForm.centralWidget()->findChild<QTableWidget *>(QStringLiteral("FrameGrid"));
+    auto *slotGrid = mForm.centralWidget()->findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
     const int frame = 2 * editGrid->frameWidth();
     const int scrollBar = editGrid->horizontalScrollBar()->sizeHint().height();
     const GridCells cells = gridCells(mPercent, editGrid->height() - frame - scrollBar);
@@ -123,13 +126,13 @@ void GridZoom::apply()
     slotGrid->setFixedHeight(ElementRows * cells.rowHeight + 2);
     frameGrid->setFixedHeight(2 * cells.frameRowHeight + 2);
     for (const char *name : {"Label6", "Label5"})
-        mForm.findChild<QLabel *>(QLatin1String(name))->setFixedHeight(cells.frameRowHeight + 1);
+        mForm.centralWidget()->findChild<QLabel *>(QLatin1String(name))->setFixedHeight(cells.frameRowHeight + 1);
     fitElementNames();
 }
 
 void GridZoom::fitElementNames()
 {
-    auto *slotGrid = mForm.findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
+    auto *slotGrid = mForm.centralWidget()->findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
     const int widest = std::max(81, static_cast<QAbstractItemView *>(slotGrid)->sizeHintForColumn(0));
     // Whole names where there is room; the colours keep most of the width.
     const QWidget *page = slotGrid->parentWidget();

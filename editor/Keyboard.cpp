@@ -2,6 +2,7 @@
 // command, and a colour typed as #RGB.
 #include "Keyboard.h"
 
+#include "Accessibility.h"
 #include "ErrorBox.h"
 #include "Unit1.h"
 #include "model/Clip.h"
@@ -134,7 +135,7 @@ void addButtonCommands(TMForm &form, QMenu *menu, std::span<const ButtonCommand>
             menu->addSeparator();
             continue;
         }
-        auto *button = form.findChild<QAbstractButton *>(QLatin1String(c.button));
+        auto *button = form.centralWidget()->findChild<QAbstractButton *>(QLatin1String(c.button));
         auto *item = new QAction(menu);
         item->setObjectName(QLatin1String(c.item));
         menu->addAction(item);
@@ -151,7 +152,7 @@ void addButtonCommands(TMForm &form, QMenu *menu, std::span<const ButtonCommand>
 
 QMenu *helpMenu(TMForm &form)
 {
-    return form.findChild<QMenu *>(QStringLiteral("Help1"));
+    return form.menuBar()->findChild<QMenu *>(QStringLiteral("Help1"));
 }
 
 QMenu *addMenu(TMForm &form, const char *name, const char *titleKey, QMenu *before)
@@ -189,7 +190,7 @@ void switchPage(QTabWidget *pages, int step)
 void createViewMenu(TMForm &form)
 {
     QMenu *view = addMenu(form, "ViewMenu", "ViewMenu", helpMenu(form));
-    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    auto *pages = qobject_cast<QTabWidget *>(controlNamed(form.centralWidget(), "PageControl1"));
     // The zoom commands come first; GridZoom fills them in.
     addAction(form, view, "AZoomIn", "ZoomIn",
               {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -227,7 +228,7 @@ void giveMnemonics(QMenu *menu)
 // one step.
 void createColourText(TMForm &form)
 {
-    auto *box = form.findChild<QGroupBox *>(QStringLiteral("GroupBox6"));
+    auto *box = form.centralWidget()->findChild<QGroupBox *>(QStringLiteral("GroupBox6"));
     auto *layout = qobject_cast<QGridLayout *>(box->layout());
     auto *label = new QLabel(box);
     label->setObjectName(QStringLiteral("ColourTextLabel"));
@@ -242,9 +243,9 @@ void createColourText(TMForm &form)
     layout->addWidget(field, row, 3);
     form.addCaption("ColourTextCaption", [label](const QString &t) { label->setText(t); });
 
-    const std::array<QLineEdit *, 3> values{form.findChild<QLineEdit *>(QStringLiteral("Edit2")),
-                                            form.findChild<QLineEdit *>(QStringLiteral("Edit3")),
-                                            form.findChild<QLineEdit *>(QStringLiteral("Edit4"))};
+    const std::array<QLineEdit *, 3> values{form.centralWidget()->findChild<QLineEdit *>(QStringLiteral("Edit2")),
+                                            form.centralWidget()->findChild<QLineEdit *>(QStringLiteral("Edit3")),
+                                            form.centralWidget()->findChild<QLineEdit *>(QStringLiteral("Edit4"))};
     auto show = [field, values] {
         QString text = QStringLiteral("#");
         for (const QLineEdit *v : values)
@@ -323,14 +324,14 @@ void installKeyboard(TMForm &form)
 {
     // Arrows move inside a grid; Tab leaves it.
     for (const char *name : {"FrameGrid", "SlotGrid", "EditGrid"})
-        form.findChild<QAbstractItemView *>(QLatin1String(name))->setTabKeyNavigation(false);
+        form.centralWidget()->findChild<QAbstractItemView *>(QLatin1String(name))->setTabKeyNavigation(false);
     for (const char *name : {"TrackBar1", "TrackBar2", "TrackBar3"})
-        form.findChild<QSlider *>(QLatin1String(name))->setFocusPolicy(Qt::StrongFocus);
+        form.centralWidget()->findChild<QSlider *>(QLatin1String(name))->setFocusPolicy(Qt::StrongFocus);
     createColourText(form);
 
     QWidget *previous = nullptr;
     for (const char *name : TabOrder) {
-        auto *w = form.findChild<QWidget *>(QLatin1String(name));
+        QWidget *w = controlNamed(form.centralWidget(), name);
         if (previous && w)
             QWidget::setTabOrder(previous, w);
         previous = w ? w : previous;
@@ -341,9 +342,9 @@ void installKeyboard(TMForm &form)
     QMenu *element = addMenu(form, "ElementMenu", "ElementMenu", helpMenu(form));
     addButtonCommands(form, element, ElementCommands);
     createViewMenu(form);
-    auto *file = form.findChild<QMenu *>(QStringLiteral("File2"));
+    auto *file = form.menuBar()->findChild<QMenu *>(QStringLiteral("File2"));
     addButtonCommands(form, file, std::array{ButtonCommand{"RegisterPat1", "Button14", nullptr}});
-    file->insertAction(form.findChild<QAction *>(QStringLiteral("N1")), file->actions().constLast());
+    file->insertAction(form.menuBar()->findChild<QAction *>(QStringLiteral("N1")), file->actions().constLast());
     for (QAction *a : form.menuBar()->actions())
         if (QMenu *menu = a->menu())
             giveMnemonics(menu);

@@ -106,6 +106,7 @@ TEST_F(AccessibilityTest, ControlsAreNamedByTheirLabelsAndFollowTheLanguage)
         {"ListBox1", "Glowshows", "Подсветки"},
         {"Button11", "Move glowshow up", "Переместить подсветку вверх"},
         {"EditGrid", "Colours", "Цвета"},
+        {"PageControl1", "Pages", "Страницы"},
         {"ColourText", "Colour (#RGB)", "Цвет (#RGB)"},
     };
     startIn(QStringLiteral("English"), doc);
