@@ -1,5 +1,6 @@
 // Nothing is lost by closing, opening or starting anew: the question, its answers, and the
 // recovery copy that outlives a killed editor.
+#include "ChildProcess.h"
 #include "GridFixture.h"
 
 #include "editor/Recovery.h"
@@ -149,13 +150,27 @@ protected:
     }
 };
 
-// Runs only as the child of KilledEditorsChangesComeBack: edits, waits for its copy, and hangs
-// until it is killed.
-TEST_F(RecoveryTest, ChildEditsAndWaitsToBeKilled)
+// The editor that KilledEditorsChangesComeBack kills: it edits, waits for its copy, and hangs
+// until it is killed. It runs in a process of its own, never as a test.
+class RecoveryChild : public RecoveryTest {
+public:
+    using RecoveryTest::SetUp;
+    void TestBody() override;
+};
+
+int runRecoveryChild()
+{
+    RecoveryChild child;
+    child.SetUp();
+    child.TestBody();
+    return 0;
+}
+
+const testing_support::ChildProcess recoveryChild("recovery", &runRecoveryChild);
+
+void RecoveryChild::TestBody()
 {
     const QString folder = qEnvironmentVariable("GLOW_RECOVERY_CHILD");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "runs as the child of another test";
     dir.remove();
     editor::EditorEnvironment environment;
     environment.programDir = QStringLiteral(GLOW_DATA_DIR "/");
@@ -184,9 +199,9 @@ TEST_F(RecoveryTest, KilledEditorsChangesComeBackOnYesAndAreGoneOnNo)
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("GLOW_RECOVERY_CHILD"), dir.path());
+        env.insert(QString::fromLatin1(testing_support::ChildVariable), QStringLiteral("recovery"));
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=RecoveryTest.ChildEditsAndWaitsToBeKilled")});
+        child.start(QCoreApplication::applicationFilePath(), {});
         ASSERT_TRUE(child.waitForStarted());
         QByteArray out;
         while (!out.contains("READY") && child.waitForReadyRead(30000))
