@@ -41,15 +41,15 @@ TEST_F(UnsavedChangesTest, CommandsAskOnlyWhenModifiedAndGoOnOnlyAfterSaveOrDisc
     };
     const QString other = writePat(QStringLiteral("other.pat"), documentOf({normalGlowshow(9, {frame(1, {})})}));
     const Command commands[] = {
-        {"Exit", [this] { trigger(form().AExitAction); }, [this] { return !form().isVisible(); }},
+        {"Exit", [this] { trigger(action("AExit")); }, [this] { return !form().isVisible(); }},
         {"close box", [this] { form().close(); }, [this] { return !form().isVisible(); }},
         {"Open",
          [this, other] {
              dialogs.openNames = {other};
-             trigger(form().AOpenFileAction);
+             trigger(action("AOpenFile"));
          },
          [this, other] { return form().Document.GlowFile.FileName == other.toStdString(); }},
-        {"New", [this] { trigger(form().ANewFileAction); }, [this] { return form().Document.Glowshows.empty(); }},
+        {"New", [this] { trigger(action("ANewFile")); }, [this] { return form().Document.Glowshows.empty(); }},
     };
     const struct {
         Answer answer;
@@ -74,7 +74,7 @@ TEST_F(UnsavedChangesTest, CommandsAskOnlyWhenModifiedAndGoOnOnlyAfterSaveOrDisc
             modalsSeen.clear();
             QByteArray edited = opened;
             if (a.answer != Unmodified) {
-                form().CheckBox3->click();
+                widget<QCheckBox>("CheckBox3")->click();
                 edited = encoded(form().Document);
             }
             switch (a.answer) {
@@ -109,9 +109,9 @@ TEST_F(UnsavedChangesTest, CommandsAskOnlyWhenModifiedAndGoOnOnlyAfterSaveOrDisc
 TEST_F(UnsavedChangesTest, SaveAnswerOnAnUntitledDocumentAsksForAName)
 {
     startHere();
-    trigger(form().ANewFileAction);
+    trigger(action("ANewFile"));
     answerGlowshowType(1);
-    trigger(form().AAddNewGlowAction);
+    trigger(action("AAddNewGlow"));
     const QByteArray edited = encoded(form().Document);
     dialogs.saveNames = {path(QStringLiteral("named.pat"))};
     answerMessageBox(QMessageBox::Save);
@@ -124,13 +124,13 @@ TEST_F(UnsavedChangesTest, UndoIsOffWhilePreviewPlays)
 {
     startHere();
     openThroughDialog(writePat(QStringLiteral("show.pat"), lights()));
-    form().CheckBox3->click();
-    ASSERT_TRUE(form().AUndoAction->isEnabled());
-    form().ListBox2->setCurrentRow(0);
-    form().Button15->click();
-    EXPECT_FALSE(form().AUndoAction->isEnabled());
-    form().Button15->click();
-    EXPECT_TRUE(form().AUndoAction->isEnabled());
+    widget<QCheckBox>("CheckBox3")->click();
+    ASSERT_TRUE(action("AUndo")->isEnabled());
+    widget<QListWidget>("ListBox2")->setCurrentRow(0);
+    widget<QPushButton>("Button15")->click();
+    EXPECT_FALSE(action("AUndo")->isEnabled());
+    widget<QPushButton>("Button15")->click();
+    EXPECT_TRUE(action("AUndo")->isEnabled());
 }
 
 // The recovery copies lie in the fixture's own folder.
@@ -179,8 +179,8 @@ void RecoveryChild::TestBody()
     environment.settingsFile = folder + QStringLiteral("/settings.ini");
     environment.recoveryFolder = folder + QStringLiteral("/recovery");
     forms = editor::createForms(std::move(environment));
-    form().CheckBox3->click();
-    form().Edit1->setText(QStringLiteral("unsaved"));
+    widget<QCheckBox>("CheckBox3")->click();
+    widget<QLineEdit>("Edit1")->setText(QStringLiteral("unsaved"));
     testing_support::writeAll(folder + QStringLiteral("/expected.bin"), encoded(form().Document));
     while (QDir(folder + QStringLiteral("/recovery")).entryList({QStringLiteral("*.json")}).isEmpty())
         QTest::qWait(20);
@@ -221,7 +221,7 @@ TEST_F(RecoveryTest, KilledEditorsChangesComeBackOnYesAndAreGoneOnNo)
             EXPECT_EQ(encoded(form().Document), expected);
             EXPECT_EQ(form().Document.GlowFile.FileName, file.toStdString());
             EXPECT_TRUE(form().isWindowModified());
-            trigger(form().ASaveAction);
+            trigger(action("ASave"));
             EXPECT_EQ(fileBytes(file), expected);
             EXPECT_TRUE(copies().isEmpty()) << "saved: no copy is needed";
         } else {
@@ -243,7 +243,7 @@ TEST_F(RecoveryTest, TwoEditorsKeepTheirOwnCopiesAndNeitherOffersTheOthers)
     startHere({file});
     EXPECT_TRUE(modalsSeen.empty() && unexpectedModals.empty());
     for (editor::TMForm *f : {first.MForm.get(), forms.MForm.get()}) {
-        f->CheckBox3->click();
+        childNamed<QCheckBox>(*f, "CheckBox3")->click();
         flushRecovery(*f);
     }
     EXPECT_EQ(copies().size(), 2);
@@ -264,9 +264,9 @@ TEST_F(RecoveryTest, CopyIsWrittenOncePerQuietPeriodNotOnEveryKeystroke)
 {
     startHere();
     openThroughDialog(writePat(QStringLiteral("show.pat"), lights()));
-    form().CheckBox3->click();
+    widget<QCheckBox>("CheckBox3")->click();
     for (int i = 0; i < 20; ++i) {
-        QTest::keyClicks(form().Edit1, QStringLiteral("a"));
+        QTest::keyClicks(widget<QLineEdit>("Edit1"), QStringLiteral("a"));
         processEvents();
     }
     EXPECT_TRUE(copies().isEmpty()) << "still typing";
