@@ -5,6 +5,7 @@
 #include "preview/QtDrawingSurface.h"
 #include "profiles/Profile.h"
 
+#include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -19,6 +20,27 @@ namespace editor {
 Qt::ItemFlags EditGridModel::flags(const QModelIndex &index) const
 {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+QVariant EditGridModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::AccessibleTextRole || !mCellText || !index.isValid() || index.column() >= mColumns)
+        return {};
+    return mCellText(index.row(), index.column());
+}
+
+QVariant EditGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const int count = orientation == Qt::Horizontal ? mColumns : ElementRows;
+    if ((role != Qt::DisplayRole && role != Qt::AccessibleTextRole) || !mHeaderText || section < 0 || section >= count)
+        return {};
+    return mHeaderText(orientation, section);
+}
+
+void EditGridModel::setTexts(CellText cell, HeaderText header)
+{
+    mCellText = std::move(cell);
+    mHeaderText = std::move(header);
 }
 
 void EditGridModel::setColumns(int columns)
@@ -94,7 +116,9 @@ void EditGridView::redrawCell(int column, int row)
 
 GridGeometry EditGridView::geometry() const
 {
-    return {mModel->columnCount(), ElementRows, horizontalOffset(), GridColumnWidth, GridRowHeight};
+    // The sections are as large as the zoom and the window make them.
+    return {mModel->columnCount(), ElementRows, horizontalOffset(), horizontalHeader()->defaultSectionSize(),
+            verticalHeader()->defaultSectionSize()};
 }
 
 QRect EditGridView::range() const

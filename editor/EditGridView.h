@@ -33,8 +33,13 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : ElementRows; }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : mColumns; }
-    QVariant data(const QModelIndex &, int) const override { return {}; }
+    // Only texts for assistive technology: the cells are painted, not displayed.
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    using CellText = std::function<QString(int row, int column)>;
+    using HeaderText = std::function<QString(Qt::Orientation, int section)>;
+    void setTexts(CellText cell, HeaderText header);
     // Removing the current cell's column forgets the cell (without a signal) rather than let
     // the view move to a neighbour the user never chose.
     void setColumns(int columns);
@@ -43,6 +48,8 @@ public:
 
 private:
     int mColumns = 0;
+    CellText mCellText;
+    HeaderText mHeaderText;
 };
 
 // EditGrid: the colours of the shown glowshow, one row per element and one column per frame or
@@ -77,6 +84,7 @@ public:
     // Sets the range's far corner (clamped to the grid); the current cell is its other corner.
     void extendRange(QPoint corner);
     GridGeometry geometry() const;
+    EditGridModel *gridModel() const { return mModel; }
 
 signals:
     void rangeChanged();

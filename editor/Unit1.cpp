@@ -1,10 +1,13 @@
 #include "Unit1.h"
 
+#include "Accessibility.h"
 #include "ActionLink.h"
 #include "ControlText.h"
 #include "ErrorBox.h"
 #include "FileDialogs.h"
 #include "GridWidgets.h"
+#include "GridZoom.h"
+#include "Keyboard.h"
 #include "PreviewPage.h"
 #include "Recovery.h"
 #include "TimelineCommands.h"
@@ -123,6 +126,9 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     connectHandlers();
     connectDocument();
     Timeline = new TimelineCommands(*this);
+    installKeyboard(*this);
+    installAccessibility(*this);
+    new GridZoom(*this);
 
     setAcceptDrops(true);
     // Text fields take drops of their own; a dropped file goes to the window instead.
@@ -327,12 +333,12 @@ void TMForm::createEditPage()
     PageControl2->addTab(TabSheet1, QStringLiteral("Slot operations"));
     PageControl2->addTab(TabSheet2, QStringLiteral("Selected frame"));
     upper->addWidget(PageControl2, 1);
-    page->addLayout(upper, 1);
+    // Height to spare goes to the grids.
+    page->addLayout(upper);
     // The device view beside the grids: the row grows with the window until the view is 1x.
     auto *gridRow = new QHBoxLayout;
     auto *gridColumn = new QVBoxLayout;
     createGrids(gridColumn);
-    gridColumn->addStretch();
     gridRow->addLayout(gridColumn, 1);
     createLiveView(gridRow);
     page->addLayout(gridRow, 1);

@@ -221,6 +221,7 @@ public:
     model::TFrameEntry *currentFrameEntry();
     model::TClubStep *currentStep();
 
+    settings::SettingsStore &settingsStore();
     // A text of the editor's additions (section "Editor") in the chosen language.
     QString uiText(std::string_view key) const;
     // Feeds `apply` the caption of `key` now and again whenever a language is chosen.
@@ -392,7 +393,6 @@ private:
     // Shows a colour on the three track bars, their value edits and the colour preview.
     void setTrackBarColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
     void applyLanguageTexts(const settings::LanguageTexts &texts);
-    settings::SettingsStore &settingsStore();
     // Enables adding and copying while the document has room for another glowshow.
     void updateAddCommands();
     // Shows that no glowshow is selected: nothing can be edited through stale controls.

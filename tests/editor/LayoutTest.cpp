@@ -23,9 +23,11 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <functional>
 #include <optional>
@@ -267,6 +269,77 @@ TEST_F(LayoutSizeTest, EnglishKeepsTheDesignedWindowSizes)
     EXPECT_EQ(f.centralWidget()->size(), QSize(669, 485));
     EXPECT_EQ(forms.SForm->size(), QSize(255, 137));
     EXPECT_EQ(forms.AForm->size(), QSize(313, 298));
+}
+
+using LayoutRoomTest = EditorFixture;
+
+// At 1x and 2x (CTest runs the *Layout* tests again at twice the scale), designed and maximised.
+TEST_F(LayoutRoomTest, HeightToSpareGoesToTheGridAndElementNamesAreWholeWhereThereIsRoom)
+{
+    const model::TDocument doc = documentOf({normalGlowshow(1, {frame(100, {entry(1, 15, 0, 0)})})});
+    for (const QSize window : {QSize(), QSize(1400, 930), QSize(1920, 1080)}) {
+        SCOPED_TRACE(window.height());
+        editor::TMForm &f = startWith(doc);
+        if (window.isValid())
+            f.resize(window);
+        f.PageControl1->setCurrentWidget(f.Tab2);
+        processEvents();
+        const auto *grid = f.findChild<QTableView *>(QStringLiteral("EditGrid"));
+        const auto *frames = f.findChild<QTableView *>(QStringLiteral("FrameGrid"));
+        const auto *elements = f.findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
+        const int row = grid->rowHeight(0);
+        EXPECT_GE(grid->mapTo(f.Tab2, QPoint(0, grid->height())).y(), f.Tab2->height() - 16) << "empty space below";
+        EXPECT_LT(grid->viewport()->height() - editor::ElementRows * row, editor::ElementRows) << "rows leave room";
+        EXPECT_EQ(elements->rowHeight(5), row);
+        EXPECT_EQ(frames->columnWidth(0), grid->columnWidth(0));
+        if (window.height() >= 930) {
+            EXPECT_GT(row, 2 * editor::GridRowHeight);
+            for (int r = 0; r < editor::ElementRows; ++r)
+                EXPECT_LE(elements->fontMetrics().horizontalAdvance(elements->item(r, 0)->text()),
+                          elements->columnWidth(0))
+                    << elements->item(r, 0)->text().toStdString();
+        }
+    }
+}
+
+TEST_F(LayoutRoomTest, ZoomKeysAndCtrlWheelSizeTheColumnsAndTheZoomIsRemembered)
+{
+    const model::TDocument doc = documentOf({normalGlowshow(1, {frame(100, {})})});
+    editor::TMForm &f = startWith(doc);
+    auto *grid = f.findChild<QTableView *>(QStringLiteral("EditGrid"));
+    auto wheel = [grid](int notches, Qt::KeyboardModifiers modifiers) {
+        const QPointF at(5, 5);
+        QWheelEvent event(at, grid->viewport()->mapToGlobal(at), {}, QPoint(0, 120 * notches), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &event);
+    };
+    auto key = [grid](Qt::Key k) { return [grid, k] { QTest::keyClick(grid, k, Qt::ControlModifier); }; };
+    const struct {
+        const char *what;
+        std::function<void()> act;
+        int width;
+    } cases[] = {
+        {"Ctrl+plus", key(Qt::Key_Plus), 45},
+        {"Ctrl+plus", key(Qt::Key_Plus), 54},
+        {"Ctrl+minus", key(Qt::Key_Minus), 45},
+        {"Ctrl+0", key(Qt::Key_0), 36},
+        {"Ctrl+wheel up", [&] { wheel(1, Qt::ControlModifier); }, 45},
+        {"Ctrl+wheel down twice", [&] { wheel(-2, Qt::ControlModifier); }, 27},
+        {"wheel alone scrolls", [&] { wheel(1, Qt::NoModifier); }, 27},
+        {"View > Zoom in", [&] { f.findChild<QAction *>(QStringLiteral("AZoomIn"))->trigger(); }, 36},
+    };
+    grid->setFocus();
+    for (const auto &c : cases) {
+        c.act();
+        processEvents();
+        EXPECT_EQ(grid->columnWidth(0), c.width) << c.what;
+        EXPECT_GE(grid->rowHeight(0),
+                  (editor::GridRowHeight * c.width + editor::GridColumnWidth / 2) / editor::GridColumnWidth)
+            << c.what;
+    }
+    f.findChild<QAction *>(QStringLiteral("AZoomOut"))->trigger();
+    editor::TMForm &again = startWith(doc);
+    EXPECT_EQ(again.findChild<QTableView *>(QStringLiteral("EditGrid"))->columnWidth(0), 27);
 }
 
 // The check itself: labels, buttons, check boxes, radio buttons, group titles and tabs pass

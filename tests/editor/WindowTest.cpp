@@ -75,6 +75,7 @@ TEST_F(WindowTest, WindowKeepsItsDesignedSizeAsLeastAndGivesMoreRoomToTheGrid)
     ASSERT_EQ(designed, QSize(669, 485));
     const int columnsAtDesign = editGrid()->viewport()->width() / editor::GridColumnWidth;
     const int listAtDesign = widget<QListWidget>("ListBox1")->height();
+    const int gridAtDesign = editGrid()->height();
 
     f.resize(300, 200);
     processEvents();
@@ -84,7 +85,8 @@ TEST_F(WindowTest, WindowKeepsItsDesignedSizeAsLeastAndGivesMoreRoomToTheGrid)
     processEvents();
     EXPECT_GT(editGrid()->viewport()->width() / editor::GridColumnWidth, 2 * columnsAtDesign);
     EXPECT_EQ(frameGrid()->width(), editGrid()->width()) << "the frame numbers widen with the grid";
-    EXPECT_GT(widget<QListWidget>("ListBox1")->height(), listAtDesign);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->height(), listAtDesign) << "the height to spare goes to the grid";
+    EXPECT_GT(editGrid()->height(), gridAtDesign + 400);
     EXPECT_EQ(widget<preview::DXDraw>("LiveView")->pictureRect().size(), QSize(257, 425))
         << "the device view at 1x beside the grid";
 
