@@ -1,16 +1,9 @@
 #include "ExportCommandLine.h"
 
-#include "EditorTexts.h"
+#include "CommandLineProfile.h"
 #include "ExportFiles.h"
 #include "model/IoError.h"
-#include "preview/BitmapPictureSink.h"
-#include "preview/QtDrawingSurface.h"
-#include "profiles/IniFile.h"
-#include "profiles/Skin.h"
-#include "settings/LanguageFile.h"
-#include "settings/SettingsStore.h"
 
-#include <QDir>
 #include <QGuiApplication>
 
 #include <memory>
@@ -18,17 +11,6 @@
 namespace editor {
 
 namespace {
-
-// The drawing and the storyboard's texts need a GUI application; none needs a display.
-std::unique_ptr<QGuiApplication> offscreenApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    static int argc = 3;
-    static char name[] = "GlowshowEditor2", platform[] = "-platform", offscreen[] = "offscreen";
-    static char *argv[] = {name, platform, offscreen, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // An integer option in [low, high]; an empty text takes `fallback`.
 bool integerOption(const QString &text, int low, int high, int fallback, int &value)
@@ -79,54 +61,28 @@ int exportCommand(const model::TDocument &doc, const ExportArguments &a, std::os
 
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
     try {
-        const std::string programDir =
-            QDir(a.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : a.programDir)
-                .absolutePath()
-                .toStdString() +
-            '/';
-        const settings::SettingsStore store;
-        const settings::LanguageTexts texts = settings::readLanguage(programDir, settings::readStoredLanguage(store));
-        const auto text = [&texts](std::string_view key) { return editorText(texts, key); };
-
-        profiles::TProfile profile;
-        profile.LanguageExt = texts.Ext;
-        const std::vector<std::string> known = profiles::searchProfiles(programDir, texts.Ext);
-        profile.ProfileName = a.profile.isEmpty() ? settings::readStoredProfile(store) : a.profile.toStdString();
-        if (std::find(known.begin(), known.end(), profile.ProfileName) == known.end()) {
-            if (!a.profile.isEmpty()) {
-                err << text("ExportUnknownProfile").arg(a.profile).toStdString() << '\n';
-                return 1;
-            }
-            profile.ProfileName = profiles::DefaultProfileName;
-        }
-        preview::QtDrawingSurface surface;
-        preview::BitmapPictureSink pictures(surface);
-        profiles::ALoadProfilePics(profile, programDir, pictures);
-        const profiles::IniFile ini =
-            profiles::IniFile::load(profiles::profilePath(programDir, profile.ProfileName, profile.LanguageExt));
-        const auto elements = profiles::readElements(ini);
-
+        CommandLineProfile loaded(a.programDir, a.profile);
+        const auto text = [&loaded](std::string_view key) { return loaded.text(key); };
         const model::TGlowshow &g = doc.Glowshows[std::size_t(index)];
         ExportSetup setup;
-        setup.profile = &profile;
-        setup.images = &surface.images();
+        setup.profile = &loaded.profile;
+        setup.images = &loaded.surface.images();
         setup.speed = exporting::speedOfPercent(percent);
         setup.loopSwitch = a.loop;
         setup.scale = scale;
         setup.text = text;
-        const bool hide = settings::readStoredHideUnusedSlots(store);
+        const bool hide = settings::readStoredHideUnusedSlots(loaded.store);
         for (int n = 1; n <= profiles::ElementCount; ++n) {
-            const profiles::ElementInfo &e = elements[std::size_t(n - 1)];
-            profile.ElementColors[n] = e.color;
+            const profiles::ElementInfo &e = loaded.elements[std::size_t(n - 1)];
             setup.storyboard.elements[std::size_t(n - 1)] = QString::fromStdString(e.name);
             setup.storyboard.behaviours[std::size_t(n - 1)] = e.color;
             setup.storyboard.hidden[std::size_t(n - 1)] = hide && e.color == profiles::NotOnModel;
         }
         setup.storyboard.durationCaption = text("StoryboardDurations");
         setup.storyboard.parameterCaption = text("StoryboardParameters");
-        QString label = QString::fromStdString(profiles::glowshowLabel(ini, g.Id));
+        QString label = QString::fromStdString(profiles::glowshowLabel(loaded.ini, g.Id));
         if (g.Kind == model::KindRhythm)
-            label += QLatin1Char(' ') + QString::fromStdString(texts.s(43));
+            label += QLatin1Char(' ') + QString::fromStdString(loaded.texts.s(43));
         exportGlowshow(g, label, a.out, setup);
     } catch (const model::IoError &e) {
         err << a.out.toStdString() << ": " << e.what() << '\n';

@@ -18,6 +18,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace editor_test {
@@ -85,6 +86,13 @@ protected:
     static void processEvents();
 
     editor::TMForm &form() const { return *forms.MForm; }
+
+    struct CommandOutcome {
+        int code; // -1: the command line started the window
+        std::string out, err;
+    };
+    // Runs the command line (without the program name) on the shipped data folder.
+    static CommandOutcome runCommandLine(std::vector<std::string> arguments);
 
     QTemporaryDir dir;
     QString settingsFile;

@@ -63,15 +63,9 @@ protected:
     };
     Outcome runExport(std::vector<std::string> args)
     {
-        args.insert(args.begin(), {"GlowshowEditor2", "--export"});
-        std::vector<char *> argv;
-        for (std::string &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::ostringstream out, err;
-        const auto code =
-            editor::runCommandLine(int(args.size()), argv.data(), out, err, QStringLiteral(GLOW_DATA_DIR));
-        return {code.value_or(-1), err.str()};
+        args.insert(args.begin(), "--export");
+        const CommandOutcome r = runCommandLine(std::move(args));
+        return {r.code, r.err};
     }
     std::string p(const char *name) const { return path(QString::fromLatin1(name)).toStdString(); }
 };
