@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "AnimationImportCommandLine.h"
 #include "ExportCommandLine.h"
 #include "GlowFileIO.h"
 
@@ -256,8 +257,15 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
     const QCommandLineOption loopOption(QStringLiteral("loop"), QStringLiteral("The animation loops for ever."));
     const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Storyboard scale, 1 to 8."),
                                          QStringLiteral("N"));
-    for (const QCommandLineOption *o : {&helpOption, &versionOption, &dumpOption, &resaveOption, &exportOption,
-                                        &profileOption, &speedOption, &loopOption, &scaleOption})
+    const QCommandLineOption importAnimationOption(
+        QStringLiteral("import-animation"),
+        QStringLiteral("Read the animation IN (.gif or .webp) into a glowshow and save OUT with it."));
+    const QCommandLineOption intoOption(QStringLiteral("into"),
+                                        QStringLiteral("The imported glowshow is appended to FILE's glowshows."),
+                                        QStringLiteral("FILE"));
+    for (const QCommandLineOption *o :
+         {&helpOption, &versionOption, &dumpOption, &resaveOption, &exportOption, &profileOption, &speedOption,
+          &loopOption, &scaleOption, &importAnimationOption, &intoOption})
         parser.addOption(*o);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .pat file to open."),
                                  QStringLiteral("[file]"));
@@ -284,8 +292,10 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
         return 0;
     }
     const QStringList files = parser.positionalArguments();
-    if (int(parser.isSet(dumpOption)) + int(parser.isSet(resaveOption)) + int(parser.isSet(exportOption)) > 1) {
-        err << "--dump, --resave and --export cannot be used together\n";
+    if (int(parser.isSet(dumpOption)) + int(parser.isSet(resaveOption)) + int(parser.isSet(exportOption)) +
+            int(parser.isSet(importAnimationOption)) >
+        1) {
+        err << "--dump, --resave, --export and --import-animation cannot be used together\n";
         return 1;
     }
     if (parser.isSet(dumpOption)) {
@@ -314,6 +324,17 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
                              {files[0], files[1], files[2], parser.value(profileOption), parser.value(speedOption),
                               parser.value(scaleOption), parser.isSet(loopOption), programDir},
                              err);
+    }
+    if (parser.isSet(importAnimationOption)) {
+        if (files.size() != 2) {
+            err << "usage: --import-animation IN.gif|IN.webp OUT.pat [--profile NAME] [--into FILE.pat]\n";
+            return 1;
+        }
+        model::TDocument into;
+        if (parser.isSet(intoOption) && !readForCommand(into, parser.value(intoOption), err))
+            return 1;
+        return importAnimationCommand({files[0], files[1], parser.value(profileOption), programDir},
+                                      parser.isSet(intoOption) ? &into : nullptr, out, err);
     }
     err << "no command given; see --help\n";
     return 1;

@@ -1,0 +1,112 @@
+#include "EditorFixture.h"
+
+#include "export/AnimationWriters.h"
+#include "model/GlowFile.h"
+
+#include <QDir>
+#include <QFile>
+
+using editor_test::EditorFixture;
+
+namespace {
+
+class ImportTest : public EditorFixture {
+protected:
+    std::string p(const char *name) const { return path(QString::fromLatin1(name)).toStdString(); }
+    model::TDocument readBack(const char *name) const
+    {
+        model::TDocument doc;
+        const QByteArray bytes = fileBytes(path(QString::fromLatin1(name)));
+        model::DecodeGlowFile(doc, reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                              std::size_t(bytes.size()));
+        return doc;
+    }
+};
+
+// Pictures of the given sizes and fill colours, 100 ms each, as a GIF.
+QByteArray filledGif(QSize size, const std::vector<QRgb> &colours)
+{
+    exporting::Animation animation;
+    animation.size = size;
+    for (const QRgb colour : colours) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(colour);
+        animation.frames.push_back({QRect(QPoint(), size), picture, 100});
+    }
+    return exporting::encodeGif(animation);
+}
+
+} // namespace
+
+TEST_F(ImportTest, CommandLineWritesTheGlowshowAloneOrAppended)
+{
+    const model::TDocument base =
+        editor_test::documentOf({editor_test::normalGlowshow(1, {}), editor_test::normalGlowshow(2, {})});
+    writePat("base.pat", base);
+    writeBytes("red.gif", filledGif({4, 4}, {qRgb(255, 0, 0), qRgb(0, 0, 255)}));
+    const std::string profile = "Motorola (All Models)"; // six full-colour elements
+
+    const CommandOutcome alone =
+        runCommandLine({"--import-animation", p("red.gif"), p("alone.pat"), "--profile", profile});
+    ASSERT_EQ(alone.code, 0) << alone.err;
+    const model::TDocument one = readBack("alone.pat");
+    ASSERT_EQ(one.Glowshows.size(), 1u);
+    EXPECT_EQ(one.Glowshows[0].Id, 1);
+    ASSERT_EQ(one.Glowshows[0].Frames.size(), 2u);
+    EXPECT_EQ(one.Glowshows[0].Frames[0].Entries.size(), 6u);
+    EXPECT_EQ(one.Glowshows[0].Frames[0].Entries[0], (model::TFrameEntry{1, 15, 0, 0}));
+    EXPECT_EQ(one.Glowshows[0].Frames[1].Duration, 100);
+
+    const CommandOutcome into = runCommandLine(
+        {"--import-animation", p("red.gif"), p("into.pat"), "--into", p("base.pat"), "--profile", profile});
+    ASSERT_EQ(into.code, 0) << into.err;
+    EXPECT_EQ(into.out, "Id 01 is in use: the new glowshow has Id 03\n");
+    const model::TDocument appended = readBack("into.pat");
+    ASSERT_EQ(appended.Glowshows.size(), 3u);
+    EXPECT_EQ(appended.Glowshows[0], readBack("base.pat").Glowshows[0]);
+    model::TGlowshow expected = one.Glowshows[0];
+    expected.Id = 3;
+    EXPECT_EQ(appended.Glowshows[2], expected);
+}
+
+TEST_F(ImportTest, CommandLineErrorsNameTheFileExitOneAndWriteNothing)
+{
+    std::vector<QRgb> many; // 256 different frames: red and green levels in turn
+    for (int i = 0; i < 256; ++i)
+        many.push_back(qRgb((i % 16) * 17, (i / 16) * 17, 0));
+    const std::string tooMany = writeBytes("many.gif", filledGif({2, 2}, many)).toStdString();
+    const std::string ok = writeBytes("ok.gif", filledGif({2, 2}, {qRgb(1, 2, 3)})).toStdString();
+    const std::string picture = writeBytes("still.png", QByteArray::fromHex("89504e470d0a1a0a")).toStdString();
+    const std::string notPat = writeBytes("gimp.pat", QByteArray::fromHex("0102000000")).toStdString();
+    const std::string truncated =
+        writeBytes("cut.gif", filledGif({8, 8}, {qRgb(9, 9, 9), qRgb(200, 1, 1)}).left(30)).toStdString();
+    const struct {
+        std::vector<std::string> args;
+        std::string file; // named in the message
+        const char *error;
+    } cases[] = {
+        {{p("absent.gif"), p("out.pat")}, p("absent.gif"), "cannot be read"},
+        {{picture, p("out.pat")}, picture, "not a GIF or WebP animation"},
+        {{notPat, p("out.pat")}, notPat, "not a GIF or WebP animation"},
+        {{truncated, p("out.pat")}, truncated, "damaged"},
+        {{tooMany, p("out.pat")}, tooMany, "more than 255 different frames"},
+        {{ok, p("out.pat"), "--profile", "Nokia"}, "Nokia", "no profile"},
+        {{ok, p("out.pat"), "--into", p("absent.pat")}, p("absent.pat"), "File not found"},
+        {{ok, p("out.pat"), "--into", notPat}, notPat, "not a glowshow file"},
+        {{ok, p("nofolder/out.pat")}, p("nofolder/out.pat"), "Invalid filename"},
+        {{ok}, "--import-animation", "usage"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.error);
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "--import-animation");
+        const CommandOutcome r = runCommandLine(args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.file), std::string::npos) << r.err;
+        const QStringList written = QDir(path({})).entryList({"out*"});
+        EXPECT_TRUE(written.isEmpty());
+        for (const QString &name : written)
+            QFile::remove(path(name));
+    }
+}
