@@ -1,10 +1,15 @@
 #include "EditorFixture.h"
 
+#include "editor/ImportGlowshowsDialog.h"
 #include "export/AnimationWriters.h"
 #include "model/GlowFile.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 using editor_test::EditorFixture;
 
@@ -109,4 +114,57 @@ TEST_F(ImportTest, CommandLineErrorsNameTheFileExitOneAndWriteNothing)
         for (const QString &name : written)
             QFile::remove(path(name));
     }
+}
+
+TEST_F(ImportTest, DialogSaysWhichIdsChangeAndOffersOkOnlyForWhatFits)
+{
+    const model::TDocument target =
+        editor_test::documentOf({editor_test::normalGlowshow(1, {}), editor_test::normalGlowshow(2, {})});
+    const std::vector<model::TGlowshow> other = {editor_test::normalGlowshow(1, {}), editor_test::normalGlowshow(3, {}),
+                                                 editor_test::rhythmGlowshow(7, 1, {})};
+    const auto label = [](const model::TGlowshow &g) {
+        return QStringLiteral("(%1)%2").arg(g.Id, 2, 16, QLatin1Char('0')).arg(g.Kind == model::KindRhythm ? "R" : "");
+    };
+    const auto text = [](std::string_view key) {
+        return key == "ImportNewId" ? QStringLiteral("%1 > %2")
+                                    : QString::fromLatin1(key.data(), qsizetype(key.size()));
+    };
+    editor::ImportGlowshowsDialog dialog(target, other, label, text);
+    auto *list = dialog.findChild<QListWidget *>("ImportGlowshowsList");
+    auto *ok = dialog.findChild<QDialogButtonBox *>("ImportGlowshowsButtons")->button(QDialogButtonBox::Ok);
+    const auto shown = [list] {
+        QStringList lines;
+        for (int row = 0; row < list->count(); ++row)
+            lines << list->item(row)->text() + (list->item(row)->checkState() == Qt::Checked ? "" : " -");
+        return lines;
+    };
+    const auto ids = [&dialog] {
+        std::vector<int> result;
+        for (const model::TGlowshow &g : dialog.chosen())
+            result.push_back(g.Id);
+        return result;
+    };
+
+    EXPECT_EQ(shown(), QStringList({"(01) > (03)", "(03) > (04)", "(07)R"}));
+    EXPECT_EQ(ids(), std::vector<int>({3, 4, 7}));
+    EXPECT_TRUE(ok->isEnabled());
+
+    list->item(0)->setCheckState(Qt::Unchecked); // (03) keeps its Id now
+    EXPECT_EQ(shown(), QStringList({"(01) -", "(03)", "(07)R"}));
+    EXPECT_EQ(ids(), std::vector<int>({3, 7}));
+
+    for (int row = 1; row < 3; ++row)
+        list->item(row)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(ok->isEnabled());
+
+    std::vector<model::TGlowshow> many(254, editor_test::normalGlowshow(9, {}));
+    const model::TDocument nearlyFull = editor_test::documentOf(many);
+    editor::ImportGlowshowsDialog tooMany(nearlyFull, other, label, text);
+    EXPECT_FALSE(
+        tooMany.findChild<QDialogButtonBox *>("ImportGlowshowsButtons")->button(QDialogButtonBox::Ok)->isEnabled());
+    EXPECT_FALSE(tooMany.findChild<QLabel *>("ImportGlowshowsNote")->text().isEmpty());
+    tooMany.findChild<QListWidget *>("ImportGlowshowsList")->item(0)->setCheckState(Qt::Unchecked);
+    tooMany.findChild<QListWidget *>("ImportGlowshowsList")->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_TRUE(
+        tooMany.findChild<QDialogButtonBox *>("ImportGlowshowsButtons")->button(QDialogButtonBox::Ok)->isEnabled());
 }
