@@ -6,8 +6,6 @@
 #include "model/GlowshowImport.h"
 #include "model/IoError.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -17,12 +15,13 @@ namespace editor {
 int importAnimationCommand(const AnimationImportArguments &a, const model::TDocument *into, std::ostream &out,
                            std::ostream &err)
 {
-    QFile file(a.in);
-    if (QFileInfo(a.in).isDir() || !file.open(QIODevice::ReadOnly)) {
-        err << a.in.toStdString() << ": cannot be read" << (file.exists() ? "" : " (no such file)") << '\n';
+    QByteArray bytes;
+    try {
+        bytes = readWholeFile(a.in);
+    } catch (const model::IoError &e) {
+        err << a.in.toStdString() << ": " << e.what() << '\n';
         return 1;
     }
-    const QByteArray bytes = file.readAll();
     model::TDocument doc = into ? *into : model::TDocument{};
     if (!model::glowshowsFit(doc, 1)) {
         err << "the file given by --into holds " << model::MaxCount << " glowshows already\n";

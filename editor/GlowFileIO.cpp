@@ -116,6 +116,15 @@ bool ReadGlowFile(model::TDocument &doc, const QString &fileName)
     return model::ReadGlowFile(doc, nativePath(fileName));
 }
 
+QByteArray readWholeFile(const QString &fileName)
+{
+    // A folder opens for reading on some systems and fails only at the first read.
+    if (QFileInfo(fileName).isDir())
+        throw model::IoError(model::IoError::AccessDenied);
+    const std::vector<std::uint8_t> bytes = model::readFileBytes(nativePath(fileName));
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
 void WriteGlowFile(model::TDocument &doc, const QString &fileName)
 {
     WriteGlowFile(doc, fileName, SinkWrapper());

@@ -90,7 +90,8 @@ TEST_F(ImportTest, CommandLineErrorsNameTheFileExitOneAndWriteNothing)
         std::string file; // named in the message
         const char *error;
     } cases[] = {
-        {{p("absent.gif"), p("out.pat")}, p("absent.gif"), "cannot be read"},
+        {{p("absent.gif"), p("out.pat")}, p("absent.gif"), "File not found"},
+        {{p(""), p("out.pat")}, p(""), "File access denied"},
         {{picture, p("out.pat")}, picture, "not a GIF or WebP animation"},
         {{notPat, p("out.pat")}, notPat, "not a GIF or WebP animation"},
         {{truncated, p("out.pat")}, truncated, "damaged"},
