@@ -3,11 +3,13 @@
 #include "editor/Clipboard.h"
 #include "editor/GlowFileIO.h"
 #include "editor/GridWidgets.h"
+#include "editor/PreviewPage.h"
 #include "editor/Startup.h"
 #include "editor/TimelineCommands.h"
 #include "model/Clip.h"
 #include "model/GlowFile.h"
 #include "preview/QtDrawingSurface.h"
+#include "tests/support/NamedChild.h"
 
 #include <QApplication>
 #include <QAction>
@@ -36,6 +38,16 @@
 namespace {
 
 editor::TMForm *gForm = nullptr;
+
+// The main window's control or action of that object name; a bench without it cannot run.
+template <class T> T *namedChild(const char *name)
+{
+    QString problem;
+    T *found = testing_support::findNamedChild<T>(*gForm, QString::fromLatin1(name), problem);
+    if (!found)
+        qFatal("%s", qPrintable(problem));
+    return found;
+}
 const model::TDocument *gLargest = nullptr;
 
 // Shows the largest document's first glowshow, as after opening the file.
@@ -85,13 +97,13 @@ bool allColumnsShown(editor::EditGridView *grid)
 void BM_GridPaint(benchmark::State &state)
 {
     loadLargest();
-    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    namedChild<QTabWidget>("PageControl1")->setCurrentWidget(namedChild<QWidget>("Tab2"));
     // Argument 1: the window maximised on a 1920 x 1080 screen, with the device view beside.
     const QSize windowSize = gForm->size();
     if (state.range(0) == 1)
         gForm->resize(1920, 1080);
     QCoreApplication::processEvents();
-    editor::EditGridView *grid = gForm->EditGrid;
+    editor::EditGridView *grid = namedChild<editor::EditGridView>("EditGrid");
     state.counters["visible_columns"] = grid->viewport()->width() / editor::GridColumnWidth;
     // The grid alone is widened for as long as it is painted here, and the window's layout
     // puts it back afterwards.
@@ -136,7 +148,8 @@ void BM_GridPaint(benchmark::State &state)
     const std::uint32_t s = model::ScreenColor(e.Red, e.Green, e.Blue);
     const QColor entryColour(int(s & 0xFF), int((s >> 8) & 0xFF), int((s >> 16) & 0xFF));
     state.counters["last_cell_painted"] =
-        image.pixel(centre) == (ranged ? grid->washed(entryColour) : entryColour).rgb();
+        image.pixel(centre) ==
+        (ranged ? editor::washed(entryColour, grid->palette().color(QPalette::Highlight)) : entryColour).rgb();
     state.counters["width_px"] = cells->width();
     state.counters["height_px"] = cells->height();
     state.counters["with_frame_and_scroll_bar_ms"] = bench::median(wholeSeconds) * 1e3;
@@ -155,7 +168,7 @@ void BM_GridPaint(benchmark::State &state)
 void BM_TimelineCommand(benchmark::State &state)
 {
     loadLargest();
-    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    namedChild<QTabWidget>("PageControl1")->setCurrentWidget(namedChild<QWidget>("Tab2"));
     QCoreApplication::processEvents();
     editor::TimelineCommands *timeline = gForm->Timeline;
     QAction *command = state.range(0) == 0   ? timeline->APaste
@@ -176,7 +189,7 @@ void BM_TimelineCommand(benchmark::State &state)
         state.PauseTiming();
         gForm->Document.Glowshows[0] = start;
         gForm->AUpdateGlowshow();
-        editor::EditGridView *grid = gForm->EditGrid;
+        editor::EditGridView *grid = namedChild<editor::EditGridView>("EditGrid");
         grid->setCurrentIndex(grid->model()->index(0, 0));
         grid->extendRange(QPoint(model::MaxCount - 1, editor::ElementRows - 1));
         timeline->updateActions();
@@ -206,11 +219,14 @@ QStringList lines(QListWidget *w)
 void BM_ListRebuild(benchmark::State &state)
 {
     loadLargest();
-    const QStringList list1 = lines(gForm->ListBox1);
-    const QStringList list2 = lines(gForm->ListBox2);
+    auto *listBox1 = namedChild<QListWidget>("ListBox1");
+    auto *listBox2 = namedChild<QListWidget>("ListBox2");
+    auto *comboBox4 = namedChild<QComboBox>("ComboBox4");
+    const QStringList list1 = lines(listBox1);
+    const QStringList list2 = lines(listBox2);
     QStringList combo;
-    for (int i = 0; i < gForm->ComboBox4->count(); ++i)
-        combo << gForm->ComboBox4->itemText(i);
+    for (int i = 0; i < comboBox4->count(); ++i)
+        combo << comboBox4->itemText(i);
     if (list1.size() != 255 || list2.size() != 255 || combo.size() != 23) {
         state.SkipWithError("the lists do not hold 255 + 255 + 23 lines");
         return;
@@ -219,16 +235,16 @@ void BM_ListRebuild(benchmark::State &state)
     for (auto _ : state) {
         timing.project([&] { gForm->AUpdateList(); });
         timing.floor([&] {
-            const QSignalBlocker b1(gForm->ListBox1), b2(gForm->ListBox2), b4(gForm->ComboBox4);
-            gForm->ListBox1->clear();
-            gForm->ListBox2->clear();
-            gForm->ComboBox4->clear();
+            const QSignalBlocker b1(listBox1), b2(listBox2), b4(comboBox4);
+            listBox1->clear();
+            listBox2->clear();
+            comboBox4->clear();
             for (const QString &s : list1)
-                gForm->ListBox1->addItem(s);
+                listBox1->addItem(s);
             for (const QString &s : list2)
-                gForm->ListBox2->addItem(s);
+                listBox2->addItem(s);
             for (const QString &s : combo)
-                gForm->ComboBox4->addItem(s);
+                comboBox4->addItem(s);
         });
     }
     gForm->AUpdateList();
@@ -254,24 +270,24 @@ void BM_PreviewTick(benchmark::State &state)
     int flips = 0;
     const auto connection =
         QObject::connect(&gForm->previewSurface(), &preview::QtDrawingSurface::flipped, [&flips] { ++flips; });
-    gForm->Button15Click();
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click();
     int drawn = 0;
     std::vector<double> ticks;
     for (auto _ : state) {
         if (drawn == model::MaxCount) {
             state.PauseTiming();
-            gForm->Timer1Timer(); // past the last frame: stops
-            gForm->Button15Click();
+            emit gForm->previewSurface().tick(); // past the last frame: stops
+            namedChild<editor::PreviewPage>("Tab3")->Button15Click();
             drawn = 0;
             state.ResumeTiming();
         }
         const auto start = std::chrono::steady_clock::now();
-        gForm->Timer1Timer();
+        emit gForm->previewSurface().tick();
         ticks.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         ++drawn;
     }
     QObject::disconnect(connection);
-    gForm->Button15Click(); // stop
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click(); // stop
     const double tick = bench::median(ticks);
     state.counters["tick_us"] = tick * 1e6;
     state.counters["percent_of_100ms"] = tick / 0.1 * 100;
@@ -284,33 +300,34 @@ void BM_PreviewTick(benchmark::State &state)
 void BM_LiveViewRedraw(benchmark::State &state)
 {
     loadLargest();
-    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    namedChild<QTabWidget>("PageControl1")->setCurrentWidget(namedChild<QWidget>("Tab2"));
     QCoreApplication::processEvents();
     // The last column: the view also works out the on/off state of all frames before it.
-    gForm->EditGrid->setCurrentIndex(gForm->EditGrid->model()->index(0, model::MaxCount - 1));
+    auto *grid = namedChild<editor::EditGridView>("EditGrid");
+    grid->setCurrentIndex(grid->model()->index(0, model::MaxCount - 1));
     QCoreApplication::processEvents();
     model::TFrameEntry &edited = gForm->Document.Glowshows[0].Frames.back().Entries[0];
     int flips = 0;
     const auto connection =
         QObject::connect(&gForm->liveSurface(), &preview::QtDrawingSurface::flipped, [&flips] { ++flips; });
-    gForm->Button15Click();
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click();
     int drawn = 0;
     bench::PathAndFloor timing;
     for (auto _ : state) {
         if (drawn == model::MaxCount) {
-            gForm->Timer1Timer(); // past the last frame: stops
-            gForm->Button15Click();
+            emit gForm->previewSurface().tick(); // past the last frame: stops
+            namedChild<editor::PreviewPage>("Tab3")->Button15Click();
             drawn = 0;
         }
         timing.project([&] {
             edited.Red = std::uint8_t((edited.Red + 1) & 0x0F);
             gForm->updateLiveView();
         });
-        timing.floor([&] { gForm->Timer1Timer(); });
+        timing.floor([&] { emit gForm->previewSurface().tick(); });
         ++drawn;
     }
     QObject::disconnect(connection);
-    gForm->Button15Click(); // stop
+    namedChild<editor::PreviewPage>("Tab3")->Button15Click(); // stop
     state.counters["redraws_ok"] = double(flips) / double(state.iterations());
     timing.report(state, "ratio");
 }
@@ -341,7 +358,7 @@ void BM_TimerAccuracy(benchmark::State &state)
                     QTimer::singleShot(0, &loop, &QEventLoop::quit);
             });
         QTimer::singleShot(interval * (frames + 3) + 2000, &loop, &QEventLoop::quit);
-        gForm->Button15Click();
+        namedChild<editor::PreviewPage>("Tab3")->Button15Click();
         loop.exec();
         QObject::disconnect(connection);
         if (int(stamps.size()) != frames + 1) {
@@ -367,7 +384,7 @@ void BM_TimerAccuracy(benchmark::State &state)
 void BM_UndoHeaviestStep(benchmark::State &state)
 {
     loadLargest();
-    gForm->PageControl1->setCurrentWidget(gForm->Tab2);
+    namedChild<QTabWidget>("PageControl1")->setCurrentWidget(namedChild<QWidget>("Tab2"));
     gForm->history().reset();
     QCoreApplication::processEvents();
     struct Step {
@@ -377,9 +394,14 @@ void BM_UndoHeaviestStep(benchmark::State &state)
         std::vector<double> undo, redo;
     };
     std::vector<Step> steps;
-    steps.push_back({"delete_glowshow", gForm->ADelGlowAction, [] {}, {}, {}});
-    steps.push_back({"element_over_255_frames", gForm->ADelAllFramesAction,
-                     [] { gForm->SlotGridSelectCell(0, 0); }, {}, {}});
+    steps.push_back({"delete_glowshow", namedChild<QAction>("ADelGlow"), [] {}, {}, {}});
+    steps.push_back({"element_over_255_frames",
+                     namedChild<QAction>("ADelAllFrames"),
+                     [] { gForm->SlotGridSelectCell(0, 0); },
+                     {},
+                     {}});
+    QAction *undo = namedChild<QAction>("AUndo");
+    QAction *redo = namedChild<QAction>("ARedo");
     QPixmap window(gForm->size());
     std::vector<double> repaint;
     auto seconds = [](const auto &f) {
@@ -393,10 +415,10 @@ void BM_UndoHeaviestStep(benchmark::State &state)
             step.prepare();
             gForm->execute(step.action);
             state.ResumeTiming();
-            step.undo.push_back(seconds([] { gForm->execute(gForm->AUndoAction); }));
-            step.redo.push_back(seconds([] { gForm->execute(gForm->ARedoAction); }));
+            step.undo.push_back(seconds([&] { gForm->execute(undo); }));
+            step.redo.push_back(seconds([&] { gForm->execute(redo); }));
             state.PauseTiming();
-            gForm->execute(gForm->AUndoAction);
+            gForm->execute(undo);
             state.ResumeTiming();
         }
         repaint.push_back(seconds([&] { gForm->render(&window); }));

@@ -152,31 +152,16 @@ void TMForm::APreColor()
     QPalette palette = Shape1->palette();
     palette.setColor(QPalette::Window, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
     Shape1->setPalette(palette);
-    const QModelIndex current = EditGrid->currentIndex();
-    if (current.isValid())
-        redrawCell(current.column(), current.row());
 }
 
 bool TMForm::previousColour(std::uint8_t &red, std::uint8_t &green, std::uint8_t &blue) const
 {
     const model::TGlowshow *g = Document.current();
-    if (!g || Document.CurrentFrame == 0 || Document.SelectionEmpty)
+    model::Colour c;
+    if (!g || Document.CurrentFrame == 0 || Document.SelectionEmpty ||
+        !model::cellColour(*g, Document.CurrentFrame - 1, Document.CurrentElement, c))
         return false;
-    const std::uint8_t previous = std::uint8_t(Document.CurrentFrame - 1);
-    const std::uint8_t entry = Document.FindEntry(Document.CurrentElement, previous);
-    if (entry == model::NoEntry)
-        return false;
-    if (g->Kind == model::KindNormal) {
-        const model::TFrameEntry *e = Document.entryAt(previous, entry);
-        if (!e)
-            return false;
-        red = e->Red, green = e->Green, blue = e->Blue;
-        return true;
-    }
-    const model::TClubStep *s = Document.stepAt(entry, previous);
-    if (!s)
-        return false;
-    red = s->Red, green = s->Green, blue = s->Blue;
+    red = c.Red, green = c.Green, blue = c.Blue;
     return true;
 }
 
@@ -196,7 +181,6 @@ void TMForm::AMakePrevCol()
     if (!previousColour(red, green, blue))
         return;
     pushCurrentCellColour(model::Colour{red, green, blue}, stepName(AMakePrevColAction));
-    setTrackBarColour(red, green, blue);
 }
 
 void TMForm::AMakeOn_Off()
@@ -209,7 +193,6 @@ void TMForm::AMakeOn_Off()
     const std::uint8_t v = colour == model::Colour{} ? 15 : 0;
     pushEdit(model::SetCellColour{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement, {v, v, v}},
              stepName(AMakeOn_OffAction));
-    redrawCell(Document.CurrentFrame, Document.CurrentElement - 1);
 }
 
 void TMForm::SpinEdit2Change()

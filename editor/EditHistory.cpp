@@ -28,10 +28,10 @@ void EditHistory::endStep()
     mQuiet = quiet;
 }
 
-void EditHistory::recordChanged(const model::EditPlace &place)
+void EditHistory::recordChanged(const model::EditPlace &place, const model::EditChange &change)
 {
     mLastPlace = place;
-    emit edited(place);
+    emit edited(change);
 }
 
 } // namespace editor

@@ -10,8 +10,8 @@
 
 namespace editor {
 
-// Owns the undo stack of one document and tells the views what changed. Every change of the
-// document's content goes through push(); the window never assigns into the document itself.
+// Owns the undo stack of one document and reports every change it makes. Every change of the
+// document's content goes through push(); nothing else assigns into the document.
 class EditHistory : public QObject {
     Q_OBJECT
 public:
@@ -36,13 +36,13 @@ public:
 
 signals:
     // After each apply or revert of a record.
-    void edited(const model::EditPlace &place);
+    void edited(const model::EditChange &change);
     // After an undo or a redo has run as a whole: the place of the last record it touched.
     void restored(const model::EditPlace &place);
 
 private:
     template <model::EditRecord E> friend class EditCommand;
-    void recordChanged(const model::EditPlace &place);
+    void recordChanged(const model::EditPlace &place, const model::EditChange &change);
 
     model::TDocument &mDocument;
     QUndoStack mStack;
@@ -60,19 +60,24 @@ public:
     void redo() override
     {
         mEdit.apply(mHistory.document());
-        mHistory.recordChanged(mEdit.place());
+        mHistory.recordChanged(mEdit.place(), mEdit.change());
     }
     void undo() override
     {
         mEdit.revert(mHistory.document());
-        mHistory.recordChanged(mEdit.place());
+        mHistory.recordChanged(mEdit.place(), mEdit.change());
     }
     int id() const override { return mMergeId; }
     bool mergeWith(const QUndoCommand *other) override
     {
         if constexpr (model::MergeableEdit<E>) {
             const auto *next = dynamic_cast<const EditCommand *>(other);
-            return next && mEdit.absorbs(next->mEdit);
+            if (!next || !mEdit.absorbs(next->mEdit))
+                return false;
+            // A slider moved away and back leaves no step behind.
+            if constexpr (model::ReturnableEdit<E>)
+                setObsolete(!mEdit.changes(mHistory.document()));
+            return true;
         } else {
             return false;
         }

@@ -1,8 +1,11 @@
 // Exporting the selected glowshow as an animation or a storyboard.
 #include "Unit1.h"
 
+#include "PreviewPage.h"
+
 #include "ExportFiles.h"
 #include "FileDialogs.h"
+#include "SlotGridView.h"
 #include "preview/QtDrawingSurface.h"
 
 #include <QAction>
@@ -10,7 +13,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QSlider>
-#include <QTableWidget>
 
 namespace editor {
 
@@ -33,13 +35,12 @@ ExportSetup TMForm::exportSetup() const
 {
     ExportSetup setup;
     setup.profile = &CurrentProfile;
-    setup.images = &mSurface->images();
-    setup.speed = exporting::speedOfTrackBar(TrackBar4->value());
-    setup.loopSwitch = CheckBox4->isChecked();
+    setup.images = &mPreview->surface().images();
+    setup.speed = exporting::speedOfTrackBar(mPreview->TrackBar4->value());
+    setup.loopSwitch = mPreview->CheckBox4->isChecked();
     setup.text = [this](std::string_view key) { return uiText(key); };
     for (int n = 1; n <= profiles::ElementCount; ++n) {
-        const QTableWidgetItem *name = SlotGrid->item(n - 1, 0);
-        setup.storyboard.elements[std::size_t(n - 1)] = name ? name->text() : QString();
+        setup.storyboard.elements[std::size_t(n - 1)] = SlotGrid->elementName(n);
         setup.storyboard.behaviours[std::size_t(n - 1)] = CurrentProfile.ElementColors[n];
         setup.storyboard.hidden[std::size_t(n - 1)] = isElementHidden(n);
     }

@@ -6,6 +6,7 @@
 #include "FileDialogs.h"
 #include "GlowFileIO.h"
 #include "GridWidgets.h"
+#include "PreviewPage.h"
 #include "TrailerText.h"
 #include "Unit2.h"
 #include "settings/SettingsStore.h"
@@ -57,10 +58,8 @@ void TMForm::AMFormCreate()
     offerRecoveredCopies();
     if (mEnvironment.arguments.isEmpty() || !askToSaveChanges())
         return;
-    // The trailer controls keep their state here; only Open fills them.
     readDocument(mEnvironment.arguments.constFirst());
     rememberRecentFile(mEnvironment.arguments.constFirst());
-    showReadDocument();
     PageControl1->setCurrentIndex(1);
 }
 
@@ -68,27 +67,34 @@ void TMForm::readDocument(const QString &fileName)
 {
     // The name is taken only once the file has been read, so a later Save can never
     // write the old document over a file that was not read.
+    model::TDocument read;
     bool ours = false;
     namingFile(fileName, [&] {
         // A folder opens for reading on some systems and fails only at the first read.
         if (QFileInfo(fileName).isDir())
             throw model::IoError(model::IoError::AccessDenied);
-        ours = ReadGlowFile(Document, fileName);
+        ours = ReadGlowFile(read, fileName);
     });
     if (!ours)
         throw NotAGlowFileError(fileName);
-    Document.GlowFile.FileName = fileName.toStdString();
+    read.GlowFile.FileName = fileName.toStdString();
+    replaceDocument(std::move(read));
 }
 
-void TMForm::showReadDocument()
+void TMForm::replaceDocument(model::TDocument content)
 {
+    execute(ASaveActivAction);
+    mDocument.replace(std::move(content));
+}
+
+void TMForm::showReplacedDocument()
+{
+    showTrailerTexts();
     execute(AUpdateListAction);
     selectListRow(ListBox1, 0);
     execute(AUpdateGlowshowAction);
-    execute(ASaveActivAction);
     updateAddCommands();
-    EditGrid->viewport()->update();
-    startHistory();
+    updateWindowTitle();
 }
 
 void TMForm::ASaveActiv()
@@ -115,27 +121,13 @@ void TMForm::openDocumentFile(const QString &fileName)
 {
     readDocument(fileName);
     rememberRecentFile(fileName);
-    showTrailerTexts();
-    showReadDocument();
 }
 
 void TMForm::ANewFile()
 {
     if (!askToSaveChanges())
         return;
-    Document.ClearDocument();
-    Document.GlowFile = model::TGlowFile{};
-    Document.HasTrailer = 0;
-    Document.TrailerText1.clear();
-    Document.TrailerText2.clear();
-    Document.SelectionEmpty = 1;
-
-    showTrailerTexts();
-    execute(AUpdateListAction);
-    execute(AUpdateGlowshowAction);
-    execute(ASaveActivAction);
-    updateAddCommands();
-    startHistory();
+    replaceDocument(model::TDocument{});
     PageControl1->setCurrentWidget(Tab2);
 }
 
@@ -172,8 +164,8 @@ void TMForm::FormClose()
         return;
     mClosing = true;
     DocumentLoaded = false;
-    if (Timer1)
-        Timer1->stop();
+    if (mPreview)
+        mPreview->stop();
     execute(ASaveOptionsAction);
     saveWindowGeometry();
 }
@@ -198,7 +190,6 @@ void TMForm::AAddNewGlow()
     else
         return;
     pushEdit(model::InsertGlowshow{int(Document.Glowshows.size()), std::move(added)}, stepName(AAddNewGlowAction));
-    execute(AUpdateListAction);
 }
 
 void TMForm::updateAddCommands()

@@ -10,15 +10,6 @@
 
 namespace editor {
 
-void TMForm::reselectCurrentCell()
-{
-    const QModelIndex current = EditGrid->currentIndex();
-    if (!current.isValid())
-        return;
-    redrawCell(current.column(), current.row());
-    EditGridSelectCell(current.column(), current.row());
-}
-
 void TMForm::editCurrentGlowshow(const QString &text, const std::function<void(model::TGlowshow &)> &change)
 {
     const model::TGlowshow *g = Document.current();
@@ -33,14 +24,25 @@ void TMForm::editCurrentGlowshow(const QString &text, const std::function<void(m
 void TMForm::editCurrentFrame(const QString &text, bool (*change)(model::TFrame &, std::uint8_t))
 {
     const model::TGlowshow *g = Document.current();
-    if (!g || g->Kind != model::KindNormal ||
-        Document.CurrentFrame >= std::min<std::size_t>(g->FrameCount, g->Frames.size()))
+    if (!g || g->Kind != model::KindNormal)
         return;
-    model::TFrame frame = g->Frames[Document.CurrentFrame];
-    if (change(frame, Document.CurrentElement))
-        pushEdit(model::ReplaceFrame{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement,
-                                     std::move(frame)},
-                 text);
+    // A glowshow without frames shows one empty column; the first entry put there gives the
+    // glowshow that frame, in the same step.
+    const bool noFrames = g->FrameCount == 0 && g->Frames.empty() && Document.CurrentFrame == 0;
+    if (!noFrames && Document.CurrentFrame >= std::min<std::size_t>(g->FrameCount, g->Frames.size()))
+        return;
+    model::TFrame frame = noFrames ? model::TFrame{} : g->Frames[Document.CurrentFrame];
+    if (!change(frame, Document.CurrentElement))
+        return;
+    if (noFrames) {
+        mHistory->beginStep(text);
+        pushEdit(model::SetColumnCount(Document.CurrentGlowshow, 1), text);
+    }
+    pushEdit(
+        model::ReplaceFrame{Document.CurrentGlowshow, Document.CurrentFrame, Document.CurrentElement, std::move(frame)},
+        text);
+    if (noFrames)
+        mHistory->endStep();
 }
 
 void TMForm::AAddNewFrame()
@@ -54,13 +56,11 @@ void TMForm::AAddNewFrame()
         return;
     }
     editCurrentFrame(stepName(AAddNewFrameAction), model::addFrameEntry);
-    reselectCurrentCell();
 }
 
 void TMForm::ADelFrame()
 {
     editCurrentFrame(stepName(ADelFrameAction), model::removeFrameEntry);
-    reselectCurrentCell();
 }
 
 void TMForm::AAddAllFrames()
@@ -71,9 +71,9 @@ void TMForm::AAddAllFrames()
     editCurrentGlowshow(stepName(AAddAllFramesAction), [element = Document.CurrentElement](model::TGlowshow &c) {
         model::addElementToAllFrames(c, element);
     });
+    // The element stays selected, so that the new channel's band can be set at once.
     const int row = SlotGrid->currentRow();
     SlotGridSelectCell(0, row >= 0 ? row : Document.CurrentElement - 1);
-    EditGrid->viewport()->update();
 }
 
 void TMForm::ADelAllFrames()
@@ -84,7 +84,6 @@ void TMForm::ADelAllFrames()
     editCurrentGlowshow(stepName(ADelAllFramesAction), [element = Document.CurrentElement](model::TGlowshow &c) {
         model::removeElementFromAllFrames(c, element);
     });
-    EditGrid->viewport()->update();
 }
 
 void TMForm::AClearAllFrames()
@@ -95,7 +94,6 @@ void TMForm::AClearAllFrames()
     editCurrentGlowshow(stepName(AClearAllFramesAction), [element = Document.CurrentElement](model::TGlowshow &c) {
         model::clearElementInAllFrames(c, element);
     });
-    EditGrid->viewport()->update();
 }
 
 void TMForm::ACopyAllFrames()
@@ -107,7 +105,6 @@ void TMForm::ACopyAllFrames()
                         [element = Document.CurrentElement, target = Document.CopyTargetElement](model::TGlowshow &c) {
                             model::copyElementInAllFrames(c, element, target);
                         });
-    EditGrid->viewport()->update();
 }
 
 } // namespace editor

@@ -1,8 +1,8 @@
-// Moving, copying and deleting whole glowshows.
+// Moving, copying and deleting whole glowshows. The current glowshow follows the one moved
+// (the document keeps its position on it), and the list shows the change by itself.
 #include "Unit1.h"
 
 #include <QAction>
-#include <QListWidget>
 
 namespace editor {
 
@@ -12,10 +12,6 @@ void TMForm::AGlowMoveDown()
     if (!DocumentLoaded || c + 1 >= int(Document.Glowshows.size()))
         return;
     pushEdit(model::SwapGlowshows{c, c}, uiText("StepMoveGlowshow"));
-    Document.CurrentGlowshow = std::uint8_t(c + 1);
-    selectListRow(ListBox1, c + 1);
-    execute(AUpdateListAction);
-    ListBox1Click();
 }
 
 void TMForm::AGlowMoveUp()
@@ -24,10 +20,6 @@ void TMForm::AGlowMoveUp()
     if (!DocumentLoaded || c < 1 || c >= int(Document.Glowshows.size()))
         return;
     pushEdit(model::SwapGlowshows{c - 1, c}, uiText("StepMoveGlowshow"));
-    Document.CurrentGlowshow = std::uint8_t(c - 1);
-    selectListRow(ListBox1, c - 1);
-    execute(AUpdateListAction);
-    ListBox1Click();
 }
 
 void TMForm::AGlowCopy()
@@ -37,8 +29,6 @@ void TMForm::AGlowCopy()
     model::TGlowshow copy;
     model::CopyGlowshow(*Document.current(), copy);
     pushEdit(model::InsertGlowshow{int(Document.Glowshows.size()), std::move(copy)}, stepName(AGlowCopyAction));
-    execute(AUpdateListAction);
-    ListBox1Click();
 }
 
 void TMForm::ADelGlow()
@@ -48,15 +38,7 @@ void TMForm::ADelGlow()
     // The document never becomes empty through deletion.
     if (!DocumentLoaded || n < 2 || c >= n)
         return;
-    DocumentLoaded = false;
     pushEdit(model::removeGlowshow(c), stepName(ADelGlowAction));
-    if (c >= n - 1) {
-        Document.CurrentGlowshow = std::uint8_t(n - 2);
-        selectListRow(ListBox1, n - 2);
-    }
-    DocumentLoaded = true;
-    execute(AUpdateListAction);
-    ListBox1Click();
 }
 
 } // namespace editor

@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "GridWidgets.h"
+#include "PreviewPage.h"
 #include "profiles/IniFile.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <array>
 
 namespace editor {
@@ -26,10 +28,11 @@ namespace {
 constexpr std::array<std::uint8_t, 23> GlowshowIds{1,  2,  3,  4,  5,  6,   7,   8,   9,   10,  11, 12,
                                                    13, 14, 15, 16, 17, 128, 138, 148, 149, 150, 158};
 
-int findLineIgnoringCase(const QListWidget *list, const QString &text)
+// The first line equal to `text` without regard to case, or -1.
+int findLabel(const QStringList &lines, const QString &text)
 {
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().compare(text, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].compare(text, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -39,6 +42,7 @@ int findLineIgnoringCase(const QListWidget *list, const QString &text)
 struct ListLabels {
     QStringList all;
     QStringList normal;
+    std::vector<int> normalGlowshows; // the glowshow of each line of `normal`
     QStringList ids;
 };
 
@@ -48,11 +52,14 @@ ListLabels listLabels(const model::TDocument &doc, const profiles::TProfile &cho
         profiles::profilePath(programDir.toStdString(), chosen.ProfileName, chosen.LanguageExt));
     ListLabels labels;
     const QString suffix = QString::fromStdString(chosen.RhythmSuffix);
-    for (const model::TGlowshow &g : doc.Glowshows) {
+    for (std::size_t i = 0; i < doc.Glowshows.size(); ++i) {
+        const model::TGlowshow &g = doc.Glowshows[i];
         const QString label = QString::fromStdString(profiles::glowshowLabel(profile, g.Id));
         labels.all << (g.Kind == model::KindRhythm ? label + QLatin1Char(' ') + suffix : label);
-        if (g.Kind == model::KindNormal)
+        if (g.Kind == model::KindNormal) {
             labels.normal << label;
+            labels.normalGlowshows.push_back(int(i));
+        }
     }
     for (std::uint8_t id : GlowshowIds)
         labels.ids << QString::fromStdString(profiles::glowshowLabel(profile, id));
@@ -73,9 +80,9 @@ void TMForm::relabelLists()
     if (!DocumentLoaded)
         return;
     const ListLabels labels = listLabels(Document, CurrentProfile, ProgramDir);
-    const QSignalBlocker b1(ListBox1), b2(ListBox2), b4(ComboBox4);
+    const QSignalBlocker b1(ListBox1), b4(ComboBox4);
     relabel(ListBox1, labels.all);
-    relabel(ListBox2, labels.normal);
+    mPreview->relabel(labels.normal);
     for (int i = 0; i < ComboBox4->count() && i < labels.ids.size(); ++i)
         ComboBox4->setItemText(i, labels.ids[i]);
 }
@@ -91,23 +98,20 @@ void TMForm::AUpdateList()
     const ListLabels labels = listLabels(Document, CurrentProfile, ProgramDir);
     const int remembered = ListBox1->currentRow();
     {
-        const QSignalBlocker b1(ListBox1), b2(ListBox2), b4(ComboBox4);
+        const QSignalBlocker b1(ListBox1), b4(ComboBox4);
         ListBox1->clear();
-        ListBox2->clear();
         ComboBox4->clear();
         ListBox1->addItems(labels.all);
-        ListBox2->addItems(labels.normal);
         ComboBox4->addItems(labels.ids);
         ComboBox4->setCurrentIndex(-1);
     }
+    mPreview->setGlowshows(labels.normal, labels.normalGlowshows);
     selectListRow(ListBox1, remembered >= 0 ? remembered : 0);
-    selectListRow(ListBox2, -1);
 
     UpdatingControls = true;
     ListBox1Click();
     UpdatingControls = false;
-    ListBox2Click();
-    Button15->setEnabled(false);
+    mPreview->setPlayEnabled(false);
     Button8->setEnabled(ListBox1->count() > 1);
     updateAddCommands();
 }
@@ -117,10 +121,8 @@ void TMForm::ListBox1Click()
     const int row = ListBox1->currentRow();
     if (row < 0)
         return;
-    if (!UpdatingControls) {
-        selectListRow(ListBox2, findLineIgnoringCase(ListBox2, ListBox1->item(row)->text()));
-        Button15->setEnabled(ListBox2->currentRow() >= 0);
-    }
+    if (!UpdatingControls)
+        mPreview->selectGlowshow(row);
     execute(AUpdateGlowshowAction);
 }
 
@@ -139,14 +141,38 @@ void TMForm::showNoGlowshow()
 
 void TMForm::AUpdateGlowshow()
 {
+    scheduleLiveView();
     const bool outsideUpdate = !UpdatingControls;
     const int row = ListBox1->currentRow();
-    model::TGlowshow *g = Document.glowshow(row);
+    const model::TGlowshow *g = Document.glowshow(row);
     if (!g) {
         showNoGlowshow();
         return;
     }
     Document.CurrentGlowshow = std::uint8_t(row);
+    showGlowshowProperties();
+    // Showing is not editing: a glowshow without columns, or with channels of uneven step
+    // counts, is shown as it is and changed only by an edit that needs it.
+    setGridColumns(shownColumns(g));
+    FrameGrid->fill();
+    if (outsideUpdate)
+        PageControl2->setCurrentIndex(0);
+    PageControl2->setTabVisible(PageControl2->indexOf(TabSheet1), false);
+    PageControl2->setTabVisible(PageControl2->indexOf(TabSheet2), false);
+    // No cell is current until the user selects one again; the grid must not keep one
+    // either, or choosing the same position in this glowshow would not select it.
+    forgetCurrentCell();
+    EditGrid->viewport()->update();
+    updateExportCommands();
+    scheduleLiveView();
+}
+
+void TMForm::showGlowshowProperties()
+{
+    const int row = Document.CurrentGlowshow;
+    const model::TGlowshow *g = Document.current();
+    if (!g || row >= ListBox1->count())
+        return;
     const bool normal = g->Kind == model::KindNormal;
     const bool rhythm = g->Kind == model::KindRhythm;
 
@@ -168,15 +194,12 @@ void TMForm::AUpdateGlowshow()
             line.remove(at > 0 && line.at(at - 1) == QLatin1Char(' ') ? at - 1 : at,
                         at > 0 && line.at(at - 1) == QLatin1Char(' ') ? suffix.size() + 1 : suffix.size());
     }
-    {
-        const QSignalBlocker block(ComboBox4);
-        int found = -1;
-        for (int i = 0; i < ComboBox4->count() && found < 0; ++i)
-            if (ComboBox4->itemText(i).compare(line, Qt::CaseInsensitive) == 0)
-                found = i;
-        ComboBox4->setCurrentIndex(found);
-    }
+    QStringList ids;
+    for (int i = 0; i < ComboBox4->count(); ++i)
+        ids << ComboBox4->itemText(i);
 
+    const QSignalBlocker b4(ComboBox4), r1(RadioButton1), r2(RadioButton2), c1(CheckBox1), s5(SpinEdit5), s1(SpinEdit1);
+    ComboBox4->setCurrentIndex(findLabel(ids, line));
     CheckBox1->setEnabled(normal);
     if (normal)
         RadioButton1->setChecked(true);
@@ -192,63 +215,9 @@ void TMForm::AUpdateGlowshow()
         RadioButton2->setAutoExclusive(true);
     }
     CheckBox1->setChecked(g->Repeating != 0);
-
-    const int count = model::columnCount(*g);
-    const int shown = std::clamp(count, 1, 255);
-    if (SpinEdit5->value() != shown)
-        SpinEdit5->setValue(shown); // runs SpinEdit5Change
-    else if (count == 0)
-        SpinEdit5Change(); // an empty glowshow gets its one frame even when 1 is shown already
-    else
-        setGridColumns(normal || rhythm ? count : 0);
-
-    // The glowshow may have been replaced by the handlers above; look it up again.
-    g = Document.glowshow(row);
-    UpdatingControls = true;
-    if (g && g->Repeating) {
-        SpinEdit1->setEnabled(true);
-        SpinEdit1->setValue(g->RepeatDuration);
-    } else {
-        SpinEdit1->setEnabled(false);
-        SpinEdit1->setValue(0);
-    }
-    UpdatingControls = false;
-
-    fillFrameGrid();
-    if (outsideUpdate)
-        PageControl2->setCurrentIndex(0);
-    PageControl2->setTabVisible(PageControl2->indexOf(TabSheet1), false);
-    PageControl2->setTabVisible(PageControl2->indexOf(TabSheet2), false);
-    // No cell is current until the user selects one again; the grid must not keep one
-    // either, or choosing the same position in this glowshow would not select it.
-    forgetCurrentCell();
-    EditGrid->viewport()->update();
-    updateExportCommands();
-}
-
-void TMForm::fillFrameGrid()
-{
-    const model::TGlowshow *g = Document.current();
-    const QSignalBlocker block(FrameGrid);
-    // Items are kept and only changed texts renewed: new items for all 510 cells on every
-    // change of glowshow were most of the cost of a list rebuild.
-    for (int c = 0; c < FrameGrid->columnCount(); ++c) {
-        if (!FrameGrid->item(0, c)) {
-            auto *number = new QTableWidgetItem(QString::number(c + 1));
-            number->setFlags(Qt::ItemIsEnabled);
-            number->setTextAlignment(Qt::AlignCenter);
-            FrameGrid->setItem(0, c, number);
-        }
-        QString duration;
-        if (g && g->Kind == model::KindNormal && c < int(g->Frames.size()))
-            duration = QString::number(g->Frames[std::size_t(c)].Duration);
-        if (QTableWidgetItem *item = FrameGrid->item(1, c)) {
-            if (item->text() != duration)
-                item->setText(duration);
-        } else {
-            FrameGrid->setItem(1, c, new QTableWidgetItem(duration));
-        }
-    }
+    SpinEdit5->setValue(std::clamp<int>(model::columnCount(*g), 1, 255));
+    SpinEdit1->setEnabled(g->Repeating != 0);
+    SpinEdit1->setValue(g->Repeating ? g->RepeatDuration : 0);
 }
 
 void TMForm::forgetCurrentCell()
@@ -262,14 +231,8 @@ void TMForm::forgetCurrentCell()
 
 void TMForm::setGridColumns(int columns)
 {
-    // Removing the current cell's column would make the view pick a neighbouring cell, and
-    // select a frame the user never chose: forget the cell instead.
-    if (const QModelIndex current = EditGrid->currentIndex(); current.isValid() && current.column() >= columns) {
-        const QSignalBlocker block(EditGrid->selectionModel());
-        EditGrid->selectionModel()->clear();
-    }
     EditGrid->setColumns(columns);
-    FrameGrid->setColumnCount(columns);
+    FrameGrid->setColumns(columns);
 }
 
 void TMForm::ComboBox4Change()
@@ -282,8 +245,6 @@ void TMForm::ComboBox4Change()
         pushEdit(
             model::SetGlowshowValue<&model::TGlowshow::Id>{Document.CurrentGlowshow, GlowshowIds[std::size_t(index)]},
             uiText("StepIdentifier"));
-    execute(AUpdateListAction);
-    execute(AUpdateGlowshowAction);
 }
 
 void TMForm::RadioButton1Click()
@@ -302,21 +263,12 @@ void TMForm::RadioButton2Click()
 
 void TMForm::SpinEdit5Change()
 {
-    model::TGlowshow *g = Document.current();
-    if (!g)
+    const model::TGlowshow *g = Document.current();
+    if (!g || (g->Kind != model::KindNormal && g->Kind != model::KindRhythm))
         return;
     const auto v = std::uint8_t(std::clamp(SpinEdit5->value(), 1, 255));
-    if (g->Kind == model::KindNormal || g->Kind == model::KindRhythm) {
-        if (model::SetColumnCount count(Document.CurrentGlowshow, v); count.changes(Document))
-            pushEdit(std::move(count), uiText("StepFrameCount"));
-        g = Document.current();
-        setGridColumns(g ? model::columnCount(*g) : 0);
-    } else {
-        setGridColumns(0); // a glowshow of another kind has no body to show
-    }
-    dropStaleSelection();
-    fillFrameGrid();
-    EditGrid->viewport()->update();
+    if (model::SetColumnCount count(Document.CurrentGlowshow, v); count.changes(Document))
+        pushEdit(std::move(count), uiText("StepFrameCount"));
 }
 
 void TMForm::dropStaleSelection()
@@ -333,7 +285,6 @@ void TMForm::dropStaleSelection()
 
 void TMForm::CheckBox1Click()
 {
-    SpinEdit1->setEnabled(CheckBox1->isChecked());
     if (model::TGlowshow *g = Document.current()) {
         const std::uint8_t checked = CheckBox1->isChecked() ? 1 : 0;
         if (g->Repeating != checked && g->Kind == model::KindNormal)
@@ -344,8 +295,6 @@ void TMForm::CheckBox1Click()
 
 void TMForm::SpinEdit1Change()
 {
-    if (UpdatingControls)
-        return;
     const auto duration = std::uint16_t(SpinEdit1->value());
     if (model::TGlowshow *g = Document.current(); g && g->RepeatDuration != duration)
         pushEdit(model::SetGlowshowValue<&model::TGlowshow::RepeatDuration>{Document.CurrentGlowshow, duration},
@@ -354,8 +303,6 @@ void TMForm::SpinEdit1Change()
 
 template <auto Field> void TMForm::pushFrequency(std::uint16_t frequency, MergeId mergeId)
 {
-    if (UpdatingControls)
-        return;
     const model::TGlowshow *g = Document.current();
     const std::uint8_t channel = Document.FindEntry(Document.CurrentElement, 0);
     if (g && g->Kind == model::KindRhythm && channel < g->Channels.size() && g->Channels[channel].*Field != frequency)

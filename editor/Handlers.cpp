@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -34,7 +33,6 @@ void TMForm::connectHandlers()
     connect(ComboBox3, &QComboBox::activated, this, guarded(&TMForm::ComboBox3Change));
     connect(ComboBox4, &QComboBox::activated, this, guarded(&TMForm::ComboBox4Change));
     connect(ListBox1, &QListWidget::currentRowChanged, this, guarded(&TMForm::ListBox1Click));
-    connect(ListBox2, &QListWidget::currentRowChanged, this, guarded(&TMForm::ListBox2Click));
 
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -48,6 +46,11 @@ void TMForm::connectHandlers()
     // typed number is complete (Enter or leaving the field), the arrows apply at once.
     SpinEdit5->setKeyboardTracking(false);
     connect(SpinEdit5, &QSpinBox::valueChanged, this, guarded(&TMForm::SpinEdit5Change));
+    // A glowshow without columns shows 1: confirming that 1 gives it its first column.
+    connect(SpinEdit5, &QSpinBox::editingFinished, this, [this] {
+        if (const model::TGlowshow *g = Document.current(); g && model::columnCount(*g) == 0)
+            runGuarded(this, [this] { SpinEdit5Change(); });
+    });
     connect(CheckBox1, &QCheckBox::toggled, this, guarded(&TMForm::CheckBox1Click));
     connect(SpinEdit1, &QSpinBox::valueChanged, this, guarded(&TMForm::SpinEdit1Change));
     connect(SpinEdit2, &QSpinBox::valueChanged, this, guarded(&TMForm::SpinEdit2Change));
@@ -67,23 +70,10 @@ void TMForm::connectHandlers()
                                        current.isValid() ? current.row() : -1);
                 });
             });
-    connect(EditGrid->horizontalScrollBar(), &QScrollBar::valueChanged, this, guarded(&TMForm::EditGridTopLeftChanged));
-    connect(EditGrid, &EditGridView::mousePressed, this,
-            [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint p) {
-                runGuarded(this, [=, this] { EditGridMouseDown(b, m, p); });
-            });
-    connect(EditGrid, &EditGridView::mouseMoved, this,
-            [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, QPoint p) {
-                runGuarded(this, [=, this] { EditGridMouseMove(b, m, p); });
-            });
-    connect(EditGrid, &EditGridView::mouseReleased, this,
-            [this](Qt::MouseButton b) { runGuarded(this, [=, this] { EditGridMouseUp(b); }); });
     connect(SlotGrid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0)
             runGuarded(this, [=, this] { SlotGridSelectCell(column, row); });
     });
-
-    connect(Button15, &QPushButton::clicked, this, guarded(&TMForm::Button15Click));
 }
 
 } // namespace editor

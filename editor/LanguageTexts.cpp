@@ -1,6 +1,8 @@
 // Languages: finding the language files and applying one to all three windows.
 #include "Unit1.h"
 
+#include "PreviewPage.h"
+
 #include "AboutForm.h"
 #include "ControlText.h"
 #include "EditorTexts.h"
@@ -78,7 +80,7 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         {text(RadioButton2)},
         {box(GroupBox8)},
         {labelText(Label13)},
-        {text(CheckBox1), text(CheckBox4)},
+        {text(CheckBox1), text(mPreview->CheckBox4)},
         {box(GroupBox5)},
         {action(AAddNewGlowAction)},
         {action(AGlowCopyAction)},
@@ -103,13 +105,13 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         {action(ACopyAllFramesAction)},
         {labelText(Label14)},
         {action(ARegisterPATAction)},
-        {tab(PageControl1, Tab3)},
-        {text(Button15), [this](const QString &t) { CurrentProfile.PlayCaption = captionSource(t); }},
+        {tab(PageControl1, mPreview)},
+        {text(mPreview->Button15), [this](const QString &t) { CurrentProfile.PlayCaption = captionSource(t); }},
         {box(GroupBox10)},
         {text(CheckBox3)},
         {labelText(Label16)},
         {labelText(Label19)},
-        {labelText(Label15)},
+        {labelText(mPreview->Label15)},
         {[this](const QString &t) { CurrentProfile.StopCaption = captionSource(t); }},
     }};
     for (int n = 1; n <= settings::StringCount; ++n)

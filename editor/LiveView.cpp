@@ -23,16 +23,17 @@ void TMForm::createLiveView(QBoxLayout *page)
     LiveView->setObjectName(QStringLiteral("LiveView"));
     LiveView->setWholeMultiples(false);
     page->addWidget(LiveView);
-    // Every change the grid shows (a colour, an on/off state, another current column or
-    // glowshow) repaints it; the view follows once per round of the event loop.
-    connect(EditGrid, &EditGridView::painted, this, [this] {
-        if (mLiveViewPending)
-            return;
-        mLiveViewPending = true;
-        QTimer::singleShot(0, this, [this] {
-            mLiveViewPending = false;
-            runGuarded(this, [this] { updateLiveView(); });
-        });
+}
+
+void TMForm::scheduleLiveView()
+{
+    // Many changes in one round of the event loop (a drag, a macro) draw the view once.
+    if (mLiveViewPending)
+        return;
+    mLiveViewPending = true;
+    QTimer::singleShot(0, this, [this] {
+        mLiveViewPending = false;
+        runGuarded(this, [this] { updateLiveView(); });
     });
 }
 

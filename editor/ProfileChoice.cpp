@@ -2,6 +2,8 @@
 #include "Unit1.h"
 
 #include "ControlText.h"
+#include "GridWidgets.h"
+#include "PreviewPage.h"
 #include "preview/BitmapPictureSink.h"
 #include "preview/QtDrawingSurface.h"
 #include "profiles/IniFile.h"
@@ -9,8 +11,6 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QTableWidget>
 
 namespace editor {
 
@@ -35,10 +35,10 @@ void TMForm::ComboBox2Change()
 
 void TMForm::ALoadProfilePics()
 {
-    preview::BitmapPictureSink pictures(*mSurface);
+    preview::BitmapPictureSink pictures(mPreview->surface());
     profiles::ALoadProfilePics(CurrentProfile, ProgramDir.toStdString(), pictures);
     // The device view draws the same pictures on its own surface.
-    mLiveSurface->images() = mSurface->images();
+    mLiveSurface->images() = mPreview->surface().images();
     updateLiveView();
 }
 
@@ -52,12 +52,7 @@ void TMForm::AUpdateSlots()
     for (int n = 1; n <= profiles::ElementCount; ++n) {
         const profiles::ElementInfo &element = elements[std::size_t(n - 1)];
         const QString name = QString::fromStdString(element.name);
-        QTableWidgetItem *row = SlotGrid->item(n - 1, 0);
-        row->setText(name);
-        // A name the column cuts shows whole in its tooltip.
-        const int room =
-            SlotGrid->columnWidth(0) - 2 * SlotGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
-        row->setToolTip(SlotGrid->fontMetrics().horizontalAdvance(name) > room ? name : QString());
+        SlotGrid->setElementName(n, name);
         CurrentProfile.ElementColors[n] = element.color;
         ComboBox3->addItem(name);
     }

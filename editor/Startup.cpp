@@ -31,8 +31,9 @@ EditorForms createForms(EditorEnvironment environment)
 int runEditor(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // No display name: Qt would append it to every window title, and the main window's caption
+    // names the program already.
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
     QApplication::setApplicationVersion(QStringLiteral("2.1.1"));
     QApplication::setOrganizationName(QString::fromLatin1(ApplicationTitle));
 

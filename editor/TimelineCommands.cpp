@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QMenu>
@@ -27,40 +26,9 @@ namespace editor {
 
 namespace {
 
-// The context menu of EditGrid opens from the keyboard only: the right button switches cells.
-class KeyboardMenuOnly : public QObject {
-public:
-    KeyboardMenuOnly(QObject *parent, std::function<void(QWidget *, QPoint)> show)
-        : QObject(parent), mShow(std::move(show))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::ContextMenu)
-            return false;
-        auto *menu = static_cast<QContextMenuEvent *>(event);
-        if (menu->reason() == QContextMenuEvent::Keyboard)
-            mShow(static_cast<QWidget *>(watched), menu->pos());
-        return true;
-    }
-
-private:
-    std::function<void(QWidget *, QPoint)> mShow;
-};
-
 QString stepName(const QAction *action)
 {
     return TMForm::stepName(action).remove(QStringLiteral("..."));
-}
-
-// A typed duration as the single-cell handler corrects it; nullopt for text that is no number.
-std::optional<std::uint16_t> typedDuration(const QString &text)
-{
-    bool valid = false;
-    const qlonglong v = text.toLongLong(&valid);
-    return valid ? std::optional(std::uint16_t(std::clamp<qlonglong>(v, 0, 65535))) : std::nullopt;
 }
 
 } // namespace
@@ -100,17 +68,13 @@ TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
 
     EditGridView *grid = mForm.EditGrid;
     connect(grid, &EditGridView::rangeChanged, this, &TimelineCommands::updateActions);
-    connect(grid, &EditGridView::toggleRequested, this, [this, grid](int column, int row) {
-        const QPoint at = grid->visualRect(grid->model()->index(row, column)).center();
-        runGuarded(&mForm, [this, at] { mForm.EditGridMouseDown(Qt::RightButton, Qt::NoModifier, at); });
-    });
-    grid->installEventFilter(new KeyboardMenuOnly(this, [this](QWidget *w, QPoint at) { showMenu(w, at); }));
-    mForm.FrameGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(mForm.FrameGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { showMenu(mForm.FrameGrid, at); });
-    connect(mForm.FrameGrid, &QTableWidget::cellPressed, this, &TimelineCommands::frameNumberPressed);
-    mForm.FrameGrid->setItemDelegate(new FrameGridDelegate(
-        [this](int c, int r, const QString &t) { return durationTyped(c, r, t); }, mForm.FrameGrid));
+    // The grids open the menu; it offers the commands as they are enabled at that moment.
+    const GridMenuFiller fill = [this](QMenu &menu) {
+        updateActions();
+        addTo(&menu);
+    };
+    grid->setMenuFiller(fill);
+    mForm.FrameGrid->setMenuFiller(fill);
     connect(mForm.PageControl1, &QTabWidget::currentChanged, this, &TimelineCommands::updateActions);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TimelineCommands::updateActions);
     updateActions();
@@ -210,32 +174,22 @@ void TimelineCommands::apply(std::optional<model::SpliceColumns> edit, QAction *
 
 void TimelineCommands::showColumns(const model::FrameRange &shown)
 {
+    // The grids and the counts follow the document by themselves; the command only selects
+    // what it made.
     const model::TGlowshow *g = mForm.Document.current();
-    if (!g)
-        return;
-    const int count = model::columnCount(*g);
-    mForm.setGridColumns(count);
-    {
-        const QSignalBlocker block(mForm.SpinEdit5);
-        mForm.SpinEdit5->setValue(std::clamp(count, 1, 255));
-    }
-    mForm.fillFrameGrid();
-    mForm.dropStaleSelection();
+    const int count = g ? model::columnCount(*g) : 0;
     if (count > 0) {
         EditGridView *grid = mForm.EditGrid;
         const int column = std::clamp(shown.firstColumn, 0, count - 1);
         const int row = std::clamp(int(shown.firstElement) - 1, 0, ElementRows - 1);
         const QModelIndex at = grid->model()->index(row, column);
-        if (grid->currentIndex() == at)
-            mForm.EditGridSelectCell(column, row); // the page must show the changed cell
-        else
+        if (grid->currentIndex() != at)
             grid->setCurrentIndex(at);
         if (shown.wholeColumns())
             grid->selectColumns(std::min(shown.lastColumn, count - 1));
         else
             grid->extendRange(QPoint(std::min(shown.lastColumn, count - 1), shown.lastElement - 1));
     }
-    mForm.EditGrid->viewport()->update();
     updateActions();
 }
 
@@ -381,48 +335,6 @@ void TimelineCommands::setDurations()
     }
     apply(model::setDurations(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn, durations),
           ASetDurations, *r);
-}
-
-void TimelineCommands::showMenu(QWidget *over, const QPoint &at)
-{
-    updateActions();
-    QMenu menu(over);
-    menu.setObjectName(QStringLiteral("TimelineMenu"));
-    addTo(&menu);
-    menu.exec(over->mapToGlobal(at));
-}
-
-// A frame number selects its whole column; with Shift, the columns from the current one.
-void TimelineCommands::frameNumberPressed(int row, int column)
-{
-    const model::TGlowshow *g = mForm.Document.current();
-    if (row != 0 || !mForm.DocumentLoaded || !g || column < 0 || column >= model::columnCount(*g))
-        return;
-    EditGridView *grid = mForm.EditGrid;
-    if (!(QApplication::keyboardModifiers() & Qt::ShiftModifier) || !grid->currentIndex().isValid()) {
-        const int currentRow = grid->currentIndex().isValid() ? grid->currentIndex().row() : 0;
-        grid->setCurrentIndex(grid->model()->index(currentRow, column));
-    }
-    grid->selectColumns(column);
-}
-
-// Typing a duration into one of several selected whole columns gives all of them that duration.
-QString TimelineCommands::durationTyped(int column, int row, const QString &text)
-{
-    const auto r = selection();
-    const model::TGlowshow *g = mForm.Document.current();
-    const std::optional<std::uint16_t> value = typedDuration(text);
-    if (row != 1 || !value || !r || !mForm.EditGrid->wholeColumns() || r->columns() < 2 || column < r->firstColumn ||
-        column > r->lastColumn || !g || g->Kind != model::KindNormal || !mForm.DocumentLoaded)
-        return mForm.FrameGridSetEditText(column, row, text);
-    if (auto edit = model::setDurations(mForm.Document, mForm.Document.CurrentGlowshow, r->firstColumn, r->lastColumn,
-                                        std::vector<std::uint16_t>(std::size_t(r->columns()), *value))) {
-        edit->shown.element = r->firstElement;
-        mForm.pushEdit(std::move(*edit), mForm.uiText("StepDuration"), TMForm::MergeDuration);
-        mForm.fillFrameGrid();
-    }
-    const QString shown = QString::number(*value);
-    return shown == text ? text : shown;
 }
 
 } // namespace editor

@@ -53,9 +53,6 @@ private:
     void apply(std::optional<model::SpliceColumns> edit, QAction *command, const model::FrameRange &shown);
     // Shows the glowshow's columns again and selects `shown`.
     void showColumns(const model::FrameRange &shown);
-    void showMenu(QWidget *over, const QPoint &at);
-    void frameNumberPressed(int row, int column);
-    QString durationTyped(int column, int row, const QString &text);
 
     TMForm &mForm;
 };

@@ -33,7 +33,6 @@ QString TMForm::stepName(const QAction *action)
 
 void TMForm::createEditMenu()
 {
-    mHistory = std::make_unique<EditHistory>(Document);
     AUndoAction = makeAction("AUndo", false, &TMForm::AUndo);
     ARedoAction = makeAction("ARedo", false, &TMForm::ARedo);
     AUndoAction->setShortcut(QKeySequence::Undo);
@@ -49,14 +48,12 @@ void TMForm::createEditMenu()
     QUndoStack &stack = mHistory->stack();
     connect(&stack, &QUndoStack::indexChanged, this, [this] { updateUndoActions(); });
     connect(&stack, &QUndoStack::cleanChanged, this, [this] { updateWindowTitle(); });
-    connect(mHistory.get(), &EditHistory::restored, this,
+    connect(mHistory, &EditHistory::restored, this,
             [this](const model::EditPlace &place) { runGuarded(this, [this, place] { showRestoredPlace(place); }); });
 }
 
 void TMForm::updateUndoActions()
 {
-    if (!mHistory)
-        return;
     const QUndoStack &stack = mHistory->stack();
     auto name = [this](QAction *action, bool available, const QString &step, const char *plain, const char *named) {
         action->setEnabled(available && mEditingAllowed);
@@ -81,14 +78,16 @@ void TMForm::ARedo()
 
 void TMForm::showRestoredPlace(const model::EditPlace &place)
 {
+    // The views have followed the change already; this only brings its place into sight.
     mRestoring = true;
     const int count = int(Document.Glowshows.size());
     const int row =
         std::clamp(place.glowshow >= 0 ? place.glowshow : int(Document.CurrentGlowshow), 0, std::max(count - 1, 0));
     Document.CurrentGlowshow = std::uint8_t(row);
-    showTrailerTexts();
     selectListRow(ListBox1, row);
-    execute(AUpdateListAction);
+    UpdatingControls = true;
+    ListBox1Click();
+    UpdatingControls = false;
     const model::TGlowshow *g = Document.glowshow(row);
     if (g && place.element >= 1 && place.element <= ElementRows) {
         if (place.column >= 0 && place.column < model::columnCount(*g))
@@ -96,7 +95,6 @@ void TMForm::showRestoredPlace(const model::EditPlace &place)
         else
             SlotGridSelectCell(0, place.element - 1);
     }
-    EditGrid->viewport()->update();
     mRestoring = false;
 }
 
@@ -111,13 +109,6 @@ void TMForm::updateWindowTitle()
                              : QFileInfo(QString::fromStdString(Document.GlowFile.FileName)).fileName();
     setWindowTitle(name + QStringLiteral("[*] \u2014 ") + ProgramCaption);
     setWindowModified(mHistory->isModified());
-}
-
-void TMForm::startHistory()
-{
-    mHistory->reset();
-    updateUndoActions();
-    updateWindowTitle();
 }
 
 } // namespace editor

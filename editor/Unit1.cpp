@@ -5,7 +5,7 @@
 #include "ErrorBox.h"
 #include "FileDialogs.h"
 #include "GridWidgets.h"
-#include "PreviewControlsOfForm.h"
+#include "PreviewPage.h"
 #include "Recovery.h"
 #include "TimelineCommands.h"
 #include "preview/Playback.h"
@@ -99,7 +99,8 @@ QLineEdit *valueEdit(const char *name)
 } // namespace
 
 TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
-    : QMainWindow(parent), mEnvironment(std::move(environment)), mTexts(std::make_unique<settings::LanguageTexts>())
+    : QMainWindow(parent), Document(mDocument.position()), mEnvironment(std::move(environment)),
+      mTexts(std::make_unique<settings::LanguageTexts>()), mHistory(&mDocument.history())
 {
     setObjectName(QStringLiteral("MForm"));
     setWindowTitle(QStringLiteral("Orrin's Glowshow Editor 2.1.1"));
@@ -119,6 +120,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     createEditPage();
     createPreviewPage();
     connectHandlers();
+    connectDocument();
     Timeline = new TimelineCommands(*this);
 
     setAcceptDrops(true);
@@ -128,6 +130,11 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
             w->installEventFilter(this);
 
     fitToCaptions();
+}
+
+preview::QtDrawingSurface &TMForm::previewSurface()
+{
+    return mPreview->surface();
 }
 
 void TMForm::fitToCaptions()
@@ -527,41 +534,12 @@ void TMForm::createGrids(QBoxLayout *page)
         captions->addWidget(l);
     }
 
-    FrameGrid = named(new QTableWidget(2, 0), "FrameGrid");
-    SlotGrid = named(new QTableWidget(ElementRows, 1), "SlotGrid");
-    EditGrid = named(new EditGridView, "EditGrid");
-    for (QTableWidget *t : {FrameGrid, SlotGrid}) {
-        t->horizontalHeader()->hide();
-        t->verticalHeader()->hide();
-        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        t->verticalHeader()->setDefaultSectionSize(GridRowHeight);
-        t->verticalHeader()->setMinimumSectionSize(GridRowHeight);
-    }
-    FrameGrid->horizontalHeader()->setDefaultSectionSize(GridColumnWidth);
-    FrameGrid->horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
-    FrameGrid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-    FrameGrid->setFixedHeight(2 * GridRowHeight + 2);
-    FrameGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    FrameGrid->setItemDelegate(new FrameGridDelegate(
-        [this](int c, int r, const QString &t) { return FrameGridSetEditText(c, r, t); }, FrameGrid));
-
-    SlotGrid->setColumnWidth(0, 81);
-    SlotGrid->setFixedWidth(83);
-    SlotGrid->setFixedHeight(ElementRows * GridRowHeight + 2);
-    SlotGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SlotGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    SlotGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SlotGrid->setShowGrid(false);
-    SlotGrid->setFrameShape(QFrame::NoFrame);
-    SlotGrid->setBackgroundRole(QPalette::Button);
-    for (int r = 0; r < ElementRows; ++r)
-        SlotGrid->setItem(r, 0, new QTableWidgetItem);
-
-    EditGrid->setCellPainter([this](QPainter *p, const QRect &rect, int c, int r) { EditGridDrawCell(p, rect, c, r); });
-    EditGrid->setFixedHeight(ElementRows * GridRowHeight + 2 + EditGrid->horizontalScrollBar()->sizeHint().height());
+    EditGrid = named(
+        new EditGridView(mDocument, CurrentProfile, *mTexts, [this](int element) { return isElementHidden(element); }),
+        "EditGrid");
+    FrameGrid = named(new FrameGridView(mDocument, *EditGrid, *mTexts), "FrameGrid");
+    FrameGrid->setDurationMergeId(MergeDuration);
+    SlotGrid = named(new SlotGridView(*EditGrid), "SlotGrid");
 
     grids->addLayout(captions, 0, 0);
     grids->addWidget(FrameGrid, 0, 1);
@@ -574,44 +552,28 @@ void TMForm::createGrids(QBoxLayout *page)
 
 void TMForm::createPreviewPage()
 {
-    Tab3 = named(new QWidget, "Tab3");
-    PageControl1->addTab(Tab3, QStringLiteral("Glowshow preview"));
-    auto *page = new QHBoxLayout(Tab3);
-    // The designed height holds the surface and the frame count under it with thinner margins.
-    const QMargins margins = page->contentsMargins();
-    page->setContentsMargins(margins.left(), 6, margins.right(), 6);
+    mPreview = new PreviewPage(
+        mDocument, CurrentProfile, [this](std::string_view key) { return uiText(key); },
+        [this] { return DocumentLoaded; });
+    PageControl1->addTab(mPreview, QStringLiteral("Glowshow preview"));
+    connect(mPreview, &PreviewPage::glowshowChosen, this, [this](int glowshow) {
+        Document.CurrentGlowshow = std::uint8_t(glowshow);
+        selectListRow(ListBox1, glowshow);
+        UpdatingControls = true;
+        ListBox1Click();
+        UpdatingControls = false;
+    });
+    connect(mPreview, &PreviewPage::editingAllowedChanged, this, &TMForm::setEditingAllowed);
+}
 
-    auto *left = new QVBoxLayout;
-    ListBox2 = named(new QListWidget, "ListBox2");
-    ListBox2->setUniformItemSizes(true);
-    Button15 = named(new QPushButton(QStringLiteral("PLAY!!!!!")), "Button15");
-    Button15->setEnabled(false);
-    // Ticked, the preview plays its glowshow again and again until stopped.
-    CheckBox4 = named(new QCheckBox, "CheckBox4");
-    left->addWidget(ListBox2, 1);
-    left->addWidget(Button15);
-    left->addWidget(CheckBox4);
-
-    auto *speed = new QVBoxLayout;
-    Label15 = label("Label15", "Speed");
-    Label17 = label("Label17", "100 %");
-    TrackBar4 = named(new QSlider(Qt::Vertical), "TrackBar4");
-    TrackBar4->setRange(0, 100);
-    TrackBar4->setPageStep(25);
-    TrackBar4->setTickInterval(10);
-    TrackBar4->setTickPosition(QSlider::TicksRight);
-    TrackBar4->setInvertedAppearance(true); // position 0 at the top
-    TrackBar4->setInvertedControls(true);
-    TrackBar4->setValue(0);
-    Label18 = label("Label18", "50%");
-    speed->addWidget(Label15);
-    speed->addWidget(Label17);
-    speed->addWidget(TrackBar4, 1);
-    speed->addWidget(Label18);
-
-    page->addLayout(left, 1);
-    page->addLayout(speed);
-    createPreviewSurface(page);
+void TMForm::setEditingAllowed(bool allowed)
+{
+    Tab1->setEnabled(allowed);
+    Tab2->setEnabled(allowed);
+    File2->setEnabled(allowed);
+    File2->menuAction()->setEnabled(allowed);
+    mEditingAllowed = allowed;
+    updateUndoActions();
 }
 
 void TMForm::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditHistory.h"
+#include "EditorDocument.h"
 #include "model/Document.h"
 #include "profiles/Profile.h"
 
@@ -47,6 +48,9 @@ struct LanguageTexts;
 namespace editor {
 
 class EditGridView;
+class FrameGridView;
+class SlotGridView;
+class PreviewPage;
 struct ExportSetup;
 class FileDialogs;
 class RecoveryStore;
@@ -69,6 +73,9 @@ class TMForm : public QMainWindow {
     Q_OBJECT
     friend class TimelineCommands;
 
+    // First: Document refers into it.
+    EditorDocument mDocument;
+
 public:
     explicit TMForm(EditorEnvironment environment, QWidget *parent = nullptr);
     ~TMForm() override;
@@ -81,12 +88,13 @@ public:
     void execute(QAction *action);
 
     // --- Document and shared state ---
-    model::TDocument Document;
+    EditorDocument &document() { return mDocument; }
+    // The document's content and editing position; the content changes only through pushEdit.
+    model::TDocument &Document;
     profiles::TProfile CurrentProfile;
     QString ProgramDir;
     bool DocumentLoaded = false;
     bool UpdatingControls = false;
-    QPoint LastMouseCell{-1, -1};
 
     // --- Undo ---
     EditHistory &history() { return *mHistory; }
@@ -161,7 +169,6 @@ public:
 
     // --- Change handlers ---
     void ListBox1Click();
-    void ListBox2Click();
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox3Change();
@@ -180,18 +187,8 @@ public:
     void TrackBar1Change();
     void TrackBar2Change();
     void TrackBar3Change();
-    void EditGridDrawCell(QPainter *painter, const QRect &rect, int column, int row);
-    void EditGridTopLeftChanged();
     void EditGridSelectCell(int column, int row);
     void SlotGridSelectCell(int column, int row);
-    // Returns the text the cell must show after the correction.
-    QString FrameGridSetEditText(int column, int row, const QString &text);
-    void EditGridMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void EditGridMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void EditGridMouseUp(Qt::MouseButton button);
-    void Button15Click();
-    void Timer1Timer();
-    void DXDrawInitializeSurface();
 
     // True when DocumentLoaded and the cell lies in the grid's rows.
     bool IsEditableCell(int column, int row) const;
@@ -282,23 +279,15 @@ public:
     QPushButton *Button2, *Button6, *Button1, *Button3;
     QSpinBox *SpinEdit2;
     QLabel *Label6, *Label5;
-    QTableWidget *SlotGrid;
-    QTableWidget *FrameGrid;
+    SlotGridView *SlotGrid;
+    FrameGridView *FrameGrid;
     EditGridView *EditGrid;
     // Frame, clipboard, fill and fade commands of the grid.
     TimelineCommands *Timeline = nullptr;
 
-    // Glowshow preview page
-    QListWidget *ListBox2;
-    QPushButton *Button15;
-    QSlider *TrackBar4;
-    QLabel *Label15, *Label17, *Label18;
-    QCheckBox *CheckBox4;
-    QLabel *FrameIndicator;
-    preview::DXDraw *DXDraw;
+    PreviewPage *mPreview = nullptr;
     // The device view beside the grids of the editing page.
     preview::DXDraw *LiveView;
-    QTimer *Timer1;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -316,8 +305,6 @@ private:
     void showRestoredPlace(const model::EditPlace &place);
     // "<file name>[*] — <program>" with a document open, the program's caption without.
     void updateWindowTitle();
-    // The history starts again at the document just opened or created.
-    void startHistory();
     void startRecovery();
     // Offers the copies that editors which died left behind.
     void offerRecoveredCopies();
@@ -339,7 +326,8 @@ private:
     QWidget *createSelectedFramePage();
     void createGrids(QBoxLayout *page);
     void createPreviewPage();
-    void createPreviewSurface(QBoxLayout *page);
+    // The preview plays: nothing may change the document meanwhile.
+    void setEditingAllowed(bool allowed);
     void connectHandlers();
     QAction *makeAction(const char *name, bool enabled, void (TMForm::*handler)());
     void FormClose();
@@ -358,14 +346,23 @@ private:
     void fillRecentMenu();
     // Refreshes the glowshow names of the three lists in the chosen language, in place.
     void relabelLists();
-    // Shows "frame n / N" under the preview while it plays.
-    void updateFrameIndicator();
-    // Shows the first frame of the preview's glowshow while nothing plays.
-    void showPreviewFirstFrame();
     void createLiveView(QBoxLayout *page);
 
-    // Fills FrameGrid's two rows for the current glowshow.
-    void fillFrameGrid();
+    // Connects the views this window still draws itself to the document's signals.
+    void connectDocument();
+    // The views of the current glowshow, as the document's signals ask for them.
+    void showGlowshowProperties();
+    void showColumns();
+    void showCells(int firstColumn, int lastColumn);
+    // Shows the values of the selected cell again, on the page the user is on.
+    void showCurrentCell();
+    // Rebuilds the lists and shows the current glowshow after glowshows came or went.
+    void showGlowshowList();
+    void showReplacedDocument();
+    // Takes a new document (Open, New, recovery) and makes the editor usable.
+    void replaceDocument(model::TDocument content);
+    // Redraws the device view once the event loop comes round.
+    void scheduleLiveView();
     // Sets the column count of EditGrid and FrameGrid.
     void setGridColumns(int columns);
     // Leaves EditGrid without a current cell and the colour controls without an entry.
@@ -374,14 +371,8 @@ private:
     void dropStaleSelection();
     // Shows a text given as bytes in the ANSI code page.
     void showTrailerTexts();
-    // Reads a file into the document and takes its name; refuses a file that is not ours.
+    // Reads a file and takes it as the document with its name; refuses a file that is not ours.
     void readDocument(const QString &fileName);
-    // Lists a document just read, selects its first glowshow and makes the editor usable.
-    void showReadDocument();
-    // Toggles one cell on or off without moving the current cell.
-    void toggleCell(int column, int row);
-    // Redraws the grid's current cell and selects it again, so the page matches the document.
-    void reselectCurrentCell();
     void trackBarChanged(QSlider *trackBar, QLineEdit *valueEdit, std::uint8_t model::Colour::*channel,
                          MergeId mergeId);
     // The colour of the current element in the column before, when there is one.
@@ -401,22 +392,17 @@ private:
     EditorEnvironment mEnvironment;
     std::unique_ptr<FileDialogs> mOwnDialogs;
     std::unordered_map<QAction *, std::function<void()>> mHandlers;
-    class PreviewControlsOfForm;
-    std::unique_ptr<preview::QtDrawingSurface> mSurface;
     std::unique_ptr<preview::QtDrawingSurface> mLiveSurface;
     bool mLiveViewPending = false;
     QStringList mRecentFiles;
-    std::unique_ptr<PreviewControlsOfForm> mPreviewControls;
-    std::unique_ptr<preview::Playback> mPlayback;
     std::unique_ptr<settings::SettingsStore> mSettings;
     std::unique_ptr<settings::LanguageTexts> mTexts;
-    std::unique_ptr<EditHistory> mHistory;
+    EditHistory *mHistory = nullptr;
     std::unique_ptr<RecoveryStore> mRecovery;
     QTimer *mRecoveryTimer = nullptr;
     bool mRestoring = false;
     bool mRecoveryFailed = false;
     bool mEditingAllowed = true; // false while the preview plays
-    bool mRightDragStep = false; // a right-drag's toggles are being gathered into one step
     std::vector<std::pair<std::string, std::function<void(const QString &)>>> mCaptions;
     bool mClosing = false;
     QString mShownMemoText;

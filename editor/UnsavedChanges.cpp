@@ -93,8 +93,6 @@ void TMForm::offerRecoveredCopies()
         if (!runGuarded(this, [&] { readDocument(orphan.copyPath); }))
             continue;
         Document.GlowFile.FileName = orphan.originalName.toStdString();
-        showTrailerTexts();
-        showReadDocument();
         mHistory->markModified();
         updateWindowTitle();
         mRecovery->discard(orphan);

@@ -181,6 +181,13 @@ bool SpliceColumns::absorbs(const SpliceColumns &next) const
            keepsCount(next) && !next.mEvenCounts;
 }
 
+EditChange SpliceColumns::change() const
+{
+    if (removeCount == int(insert.size()) && !mEvenCounts && removeCount > 0)
+        return {EditChange::Cells, glowshow, at, at + removeCount - 1};
+    return {EditChange::Columns, glowshow};
+}
+
 void SpliceColumns::apply(TDocument &doc)
 {
     TGlowshow *g = doc.glowshow(glowshow);

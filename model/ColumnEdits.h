@@ -38,6 +38,8 @@ struct SpliceColumns {
     void apply(TDocument &doc);
     void revert(TDocument &doc);
     EditPlace place() const { return shown; }
+    // Cells when the count stays and the channels were even, else the columns as a whole.
+    EditChange change() const;
     // Typing durations into several columns merges: a later splice of the same columns that
     // keeps their count is absorbed, as reverting this one gives back what was there before both.
     bool absorbs(const SpliceColumns &next) const;

@@ -111,25 +111,6 @@ void TDocument::ComputeStoredSize(std::uint8_t index)
     g->StoredSize = std::uint16_t(size);
 }
 
-void TDocument::ResizeFrames(std::uint8_t index)
-{
-    if (TGlowshow *g = glowshow(index))
-        g->Frames.resize(g->FrameCount);
-}
-
-void TDocument::ResizeChannels(std::uint8_t index)
-{
-    TGlowshow *g = glowshow(index);
-    if (!g)
-        return;
-    g->Channels.resize(g->FrameCount);
-    for (std::size_t i = 0; i < g->Channels.size(); ++i) {
-        g->Channels[i].Element = std::uint8_t(i + 1);
-        g->Channels[i].UpperFrequency = 0;
-        g->Channels[i].LowerFrequency = 0;
-    }
-}
-
 void CopyGlowshow(const TGlowshow &source, TGlowshow &target)
 {
     TGlowshow copy;
@@ -165,18 +146,6 @@ void CopyGlowshow(const TGlowshow &source, TGlowshow &target)
         }
     }
     target = std::move(copy);
-}
-
-void TDocument::AppendGlowshow()
-{
-    Glowshows.emplace_back();
-}
-
-void TDocument::NewGlowshow(std::uint8_t kind)
-{
-    AppendGlowshow();
-    Glowshows.back().Kind = kind;
-    Glowshows.back().Id = 1;
 }
 
 void TDocument::ClearDocument()

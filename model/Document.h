@@ -111,10 +111,6 @@ struct TDocument {
     const TClubStep *stepAt(std::uint8_t channel, std::uint8_t step) const;
 
     void ComputeStoredSize(std::uint8_t index);
-    void ResizeFrames(std::uint8_t index);
-    void ResizeChannels(std::uint8_t index);
-    void AppendGlowshow();
-    void NewGlowshow(std::uint8_t kind);
     void ClearDocument();
 
     bool canAddGlowshow() const { return Glowshows.size() < MaxCount; }

@@ -86,6 +86,20 @@ void SetStepParameter::apply(TDocument &doc)
             std::swap(step->Parameter, other);
 }
 
+bool SetCellColour::changes(const TDocument &doc) const
+{
+    const TGlowshow *g = doc.glowshow(glowshow);
+    Colour stored;
+    return g && cellColour(*g, column, element, stored) && stored != other;
+}
+
+bool SetStepParameter::changes(const TDocument &doc) const
+{
+    const TGlowshow *g = doc.glowshow(glowshow);
+    const TClubStep *step = g ? cellOf(*g, column, element).step : nullptr;
+    return step && step->Parameter != other;
+}
+
 bool SetStepParameter::absorbs(const SetStepParameter &next) const
 {
     return next.glowshow == glowshow && next.column == column && next.element == element;
@@ -98,6 +112,12 @@ void SetFrameDuration::apply(TDocument &doc)
         std::swap(g->Frames[std::size_t(frame)].Duration, other);
 }
 
+bool SetFrameDuration::changes(const TDocument &doc) const
+{
+    const TGlowshow *g = doc.glowshow(glowshow);
+    return g && frame >= 0 && std::size_t(frame) < g->Frames.size() && g->Frames[std::size_t(frame)].Duration != other;
+}
+
 bool SetFrameDuration::absorbs(const SetFrameDuration &next) const
 {
     return next.glowshow == glowshow && next.frame == frame;
@@ -108,6 +128,13 @@ template <auto Field> void SetChannelValue<Field>::apply(TDocument &doc)
     if (TGlowshow *g = doc.glowshow(glowshow))
         if (TClubFrame *channel = channelOf(*g, element))
             std::swap(channel->*Field, other);
+}
+
+template <auto Field> bool SetChannelValue<Field>::changes(const TDocument &doc) const
+{
+    const TGlowshow *g = doc.glowshow(glowshow);
+    const std::uint8_t channel = g && g->Kind == KindRhythm ? FindEntry(*g, element, 0) : NoEntry;
+    return g && channel < g->Channels.size() && g->Channels[channel].*Field != other;
 }
 
 template struct SetChannelValue<&TClubFrame::UpperFrequency>;

@@ -22,6 +22,25 @@ struct EditPlace {
     bool operator==(const EditPlace &) const = default;
 };
 
+// What the last apply or revert of a record changed, as narrowly as the record knows, so that
+// each view redraws only what it shows of it.
+struct EditChange {
+    enum Kind {
+        Cells,     // colours, parameters or durations of columns first..last of a glowshow
+        Columns,   // the columns of a glowshow as a whole (their count may have changed)
+        Glowshow,  // a glowshow's own values: identifier, kind, repeat, channel frequencies
+        Inserted,  // a glowshow now at `glowshow`
+        Removed,   // the glowshow that was at `glowshow`
+        Swapped,   // the glowshows at `glowshow` and `glowshow` + 1
+        FileValues // the trailer switch and texts
+    };
+    Kind kind = FileValues;
+    int glowshow = -1;
+    int first = -1;
+    int last = -1;
+    bool operator==(const EditChange &) const = default;
+};
+
 template <class E>
 concept EditRecord = requires(E &edit, const E &constEdit, TDocument &doc)
 {
@@ -30,6 +49,19 @@ concept EditRecord = requires(E &edit, const E &constEdit, TDocument &doc)
     {
         constEdit.place()
         } -> std::convertible_to<EditPlace>;
+    {
+        constEdit.change()
+        } -> std::convertible_to<EditChange>;
+};
+
+// A merged run that came back to where it started: `changes` answers false, and the step
+// can go.
+template <class E>
+concept ReturnableEdit = EditRecord<E> && requires(const E &edit, const TDocument &doc)
+{
+    {
+        edit.changes(doc)
+        } -> std::convertible_to<bool>;
 };
 
 // A record that absorbs the next one of its kind (a drag, typing) has `absorbs(next)`.
@@ -47,6 +79,7 @@ template <EditRecord E> struct Reversed {
     void apply(TDocument &doc) { edit.revert(doc); }
     void revert(TDocument &doc) { edit.apply(doc); }
     EditPlace place() const { return edit.place(); }
+    EditChange change() const { return edit.change(); }
 };
 
 struct Colour {
@@ -66,7 +99,9 @@ struct SetCellColour {
     void apply(TDocument &doc);
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {glowshow, column, element}; }
+    EditChange change() const { return {EditChange::Cells, glowshow, column, column}; }
     bool absorbs(const SetCellColour &next) const;
+    bool changes(const TDocument &doc) const;
 };
 
 // The rhythm parameter of one step.
@@ -78,7 +113,9 @@ struct SetStepParameter {
     void apply(TDocument &doc);
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {glowshow, column, element}; }
+    EditChange change() const { return {EditChange::Cells, glowshow, column, column}; }
     bool absorbs(const SetStepParameter &next) const;
+    bool changes(const TDocument &doc) const;
 };
 
 struct SetFrameDuration {
@@ -88,7 +125,9 @@ struct SetFrameDuration {
     void apply(TDocument &doc);
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {glowshow, frame, 0}; }
+    EditChange change() const { return {EditChange::Cells, glowshow, frame, frame}; }
     bool absorbs(const SetFrameDuration &next) const;
+    bool changes(const TDocument &doc) const;
 };
 
 // One field of a glowshow: SetGlowshowValue<&TGlowshow::Id>{index, newId}.
@@ -103,7 +142,13 @@ template <auto Field> struct SetGlowshowValue {
     }
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {glowshow, -1, 0}; }
+    EditChange change() const { return {EditChange::Glowshow, glowshow}; }
     bool absorbs(const SetGlowshowValue &next) const { return next.glowshow == glowshow; }
+    bool changes(const TDocument &doc) const
+    {
+        const TGlowshow *g = doc.glowshow(glowshow);
+        return g && g->*Field != other;
+    }
 };
 
 // One field of the channel that drives `element` in a rhythm glowshow.
@@ -115,7 +160,9 @@ template <auto Field> struct SetChannelValue {
     void apply(TDocument &doc);
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {glowshow, -1, element}; }
+    EditChange change() const { return {EditChange::Glowshow, glowshow}; }
     bool absorbs(const SetChannelValue &next) const { return next.glowshow == glowshow && next.element == element; }
+    bool changes(const TDocument &doc) const;
 };
 
 // A file-level value: the trailer switch and texts.
@@ -125,7 +172,9 @@ template <auto Field> struct SetDocumentValue {
     void apply(TDocument &doc) { std::swap(doc.*Field, other); }
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {}; }
+    EditChange change() const { return {}; }
     bool absorbs(const SetDocumentValue &) const { return true; }
+    bool changes(const TDocument &doc) const { return doc.*Field != other; }
 };
 
 // One frame of a normal glowshow as a whole: adding or removing one cell's entry.
@@ -137,6 +186,7 @@ struct ReplaceFrame {
     void apply(TDocument &doc);
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {glowshow, frame, element}; }
+    EditChange change() const { return {EditChange::Cells, glowshow, frame, frame}; }
 };
 
 // The body of a glowshow as a whole, for commands that touch every frame of it.
@@ -147,6 +197,7 @@ struct ReplaceGlowshow {
     void apply(TDocument &doc);
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {glowshow, -1, element}; }
+    EditChange change() const { return {EditChange::Columns, glowshow}; }
 };
 
 // The frame count (normal) or step count (rhythm) as the count spin edit sets it. Frames or
@@ -158,6 +209,7 @@ struct SetColumnCount {
     void apply(TDocument &doc);
     void revert(TDocument &doc);
     EditPlace place() const { return {glowshow, -1, 0}; }
+    EditChange change() const { return {EditChange::Columns, glowshow}; }
     // False when applying would change nothing.
     bool changes(const TDocument &doc) const;
 
@@ -180,6 +232,7 @@ struct InsertGlowshow {
     void apply(TDocument &doc);
     void revert(TDocument &doc);
     EditPlace place() const { return {index, -1, 0}; }
+    EditChange change() const { return {holds ? EditChange::Removed : EditChange::Inserted, index}; }
 };
 using RemoveGlowshow = Reversed<InsertGlowshow>;
 inline RemoveGlowshow removeGlowshow(int index)
@@ -194,6 +247,7 @@ struct SwapGlowshows {
     void apply(TDocument &doc);
     void revert(TDocument &doc) { apply(doc); }
     EditPlace place() const { return {movedFrom, -1, 0}; }
+    EditChange change() const { return {EditChange::Swapped, first}; }
 };
 
 // The colour a cell holds, or false when it has no entry. Looks in the given glowshow, not the

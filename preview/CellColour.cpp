@@ -1,5 +1,7 @@
 #include "CellColour.h"
 
+#include "model/Edits.h"
+
 #include <QImage>
 
 namespace preview {
@@ -10,25 +12,13 @@ std::optional<std::uint32_t> cellScreenColour(const model::TGlowshow &g, int ele
     if (hidden || column < 0 || column > 255 || element < 1 || element > 255 ||
         !(g.Kind == model::KindRhythm || (g.Kind == model::KindNormal && g.FrameCount > 0)))
         return std::nullopt;
-    const std::uint8_t entry = model::FindEntry(g, std::uint8_t(element), std::uint8_t(column));
-    if (entry == model::NoEntry)
-        return std::nullopt;
     // Entries the arrays do not hold (a channel shorter than the grid) count as no entry.
-    std::uint8_t red = 0, green = 0, blue = 0;
-    if (g.Kind == model::KindNormal) {
-        const model::TFrameEntry *e = model::entryAt(g, std::uint8_t(column), entry);
-        if (!e)
-            return std::nullopt;
-        red = e->Red, green = e->Green, blue = e->Blue;
-    } else {
-        const model::TClubStep *s = model::stepAt(g, entry, std::uint8_t(column));
-        if (!s)
-            return std::nullopt;
-        red = s->Red, green = s->Green, blue = s->Blue;
-    }
+    model::Colour c;
+    if (!model::cellColour(g, column, std::uint8_t(element), c))
+        return std::nullopt;
     if (behaviour >= 0)
-        return (blue & 1) ? std::uint32_t(behaviour) : 0u;
-    return model::ScreenColor(red, green, blue);
+        return (c.Blue & 1) ? std::uint32_t(behaviour) : 0u;
+    return model::ScreenColor(c.Red, c.Green, c.Blue);
 }
 
 QBrush emptyCellBrush(const std::function<QColor(QColor)> &wash)

@@ -36,16 +36,18 @@ class ColourEditingTest : public GridFixtureBase {
 protected:
     QColor shapeColour()
     {
-        const QImage image = form().Shape1->grab().toImage();
+        const QImage image = widget<QFrame>("Shape1")->grab().toImage();
         return image.pixelColor(image.rect().center());
     }
     std::array<int, 3> positions() const
     {
-        return {form().TrackBar1->value(), form().TrackBar2->value(), form().TrackBar3->value()};
+        return {widget<QSlider>("TrackBar1")->value(), widget<QSlider>("TrackBar2")->value(),
+                widget<QSlider>("TrackBar3")->value()};
     }
     std::array<QString, 3> valueTexts() const
     {
-        return {form().Edit2->text(), form().Edit3->text(), form().Edit4->text()};
+        return {widget<QLineEdit>("Edit2")->text(), widget<QLineEdit>("Edit3")->text(),
+                widget<QLineEdit>("Edit4")->text()};
     }
 };
 
@@ -61,29 +63,29 @@ TEST_F(ColourEditingTest, SelectingAnEntryLoadsTrackBarsValuesAndPreview)
 {
     openHere(threeFrames());
     clickCell(0, 0);
-    ASSERT_TRUE(form().GroupBox6->isVisible());
-    EXPECT_FALSE(form().GroupBox9->isVisible());
+    ASSERT_TRUE(widget<QGroupBox>("GroupBox6")->isVisible());
+    EXPECT_FALSE(widget<QGroupBox>("GroupBox9")->isVisible());
     EXPECT_EQ(positions(), (std::array<int, 3>{0, 15, 8}));
     EXPECT_EQ(valueTexts(), (std::array<QString, 3>{QStringLiteral("15"), QStringLiteral("0"), QStringLiteral("7")}));
     EXPECT_EQ(shapeColour(), QColor(255, 0, 119));
-    EXPECT_FALSE(form().SpinEdit2->isEnabled());
-    EXPECT_TRUE(form().ADelFrameAction->isEnabled());
-    EXPECT_FALSE(form().AAddNewFrameAction->isEnabled());
+    EXPECT_FALSE(widget<QSpinBox>("SpinEdit2")->isEnabled());
+    EXPECT_TRUE(action("ADelFrame")->isEnabled());
+    EXPECT_FALSE(action("AAddNewFrame")->isEnabled());
 }
 
 TEST_F(ColourEditingTest, MovingATrackBarStoresTheChannelAndRepaintsTheCell)
 {
     openHere(threeFrames());
     clickCell(0, 0);
-    form().TrackBar1->setValue(10); // value 5
+    widget<QSlider>("TrackBar1")->setValue(10); // value 5
     processEvents();
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[1]), (std::array<int, 3>{5, 0, 7}));
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{1, 1, 1})) << "other entry untouched";
-    EXPECT_EQ(form().Edit2->text(), QStringLiteral("5"));
+    EXPECT_EQ(widget<QLineEdit>("Edit2")->text(), QStringLiteral("5"));
     EXPECT_EQ(cellColour(0, 0), QColor(85, 0, 119));
     EXPECT_EQ(shapeColour(), QColor(85, 0, 119));
 
-    form().TrackBar3->setValue(0);
+    widget<QSlider>("TrackBar3")->setValue(0);
     processEvents();
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[1]), (std::array<int, 3>{5, 0, 15}));
 }
@@ -93,17 +95,17 @@ TEST_F(ColourEditingTest, EmptyCellOffersOnlyAddingAndTrackBarsReachOnlyThePrevi
     openHere(threeFrames());
     clickCell(0, 0);
     clickCell(0, 3);
-    EXPECT_FALSE(form().GroupBox6->isVisible());
-    EXPECT_FALSE(form().GroupBox9->isVisible());
-    EXPECT_FALSE(form().Button2->isEnabled());
-    EXPECT_FALSE(form().SpinEdit2->isEnabled());
-    EXPECT_FALSE(form().ADelFrameAction->isEnabled());
-    EXPECT_TRUE(form().AAddNewFrameAction->isEnabled());
+    EXPECT_FALSE(widget<QGroupBox>("GroupBox6")->isVisible());
+    EXPECT_FALSE(widget<QGroupBox>("GroupBox9")->isVisible());
+    EXPECT_FALSE(widget<QPushButton>("Button2")->isEnabled());
+    EXPECT_FALSE(widget<QSpinBox>("SpinEdit2")->isEnabled());
+    EXPECT_FALSE(action("ADelFrame")->isEnabled());
+    EXPECT_TRUE(action("AAddNewFrame")->isEnabled());
 
     const model::TGlowshow before = shown();
-    form().TrackBar2->setValue(0);
+    widget<QSlider>("TrackBar2")->setValue(0);
     processEvents();
-    EXPECT_EQ(form().Edit3->text(), QStringLiteral("15"));
+    EXPECT_EQ(widget<QLineEdit>("Edit3")->text(), QStringLiteral("15"));
     EXPECT_EQ(shapeColour().green(), 255);
     for (std::size_t f = 0; f < before.Frames.size(); ++f)
         for (std::size_t e = 0; e < before.Frames[f].Entries.size(); ++e)
@@ -124,9 +126,9 @@ TEST_F(ColourEditingTest, OnOffElementShowsTheSwitchAndToggles)
     };
     for (const auto &c : cases) {
         clickCell(c.column, 4);
-        ASSERT_TRUE(form().GroupBox9->isVisible());
-        EXPECT_FALSE(form().GroupBox6->isVisible());
-        click(form().Button6);
+        ASSERT_TRUE(widget<QGroupBox>("GroupBox9")->isVisible());
+        EXPECT_FALSE(widget<QGroupBox>("GroupBox6")->isVisible());
+        click(widget<QPushButton>("Button6"));
         EXPECT_EQ(colourOf(shown().Frames[std::size_t(c.column)].Entries[1]), c.after) << c.column;
         EXPECT_EQ(cellColour(c.column, 4), c.painted) << c.column;
     }
@@ -136,8 +138,8 @@ TEST_F(ColourEditingTest, PreviousColourCopiesTheColumnBefore)
 {
     openHere(threeFrames());
     clickCell(2, 0);
-    ASSERT_TRUE(form().Button2->isEnabled());
-    click(form().Button2);
+    ASSERT_TRUE(widget<QPushButton>("Button2")->isEnabled());
+    click(widget<QPushButton>("Button2"));
     EXPECT_EQ(colourOf(shown().Frames[2].Entries[0]), (std::array<int, 3>{2, 9, 4}));
     EXPECT_EQ(colourOf(shown().Frames[1].Entries[0]), (std::array<int, 3>{2, 9, 4}));
     EXPECT_EQ(positions(), (std::array<int, 3>{13, 6, 11}));
@@ -148,29 +150,29 @@ TEST_F(ColourEditingTest, PreviousColourUnavailableWithoutAColumnBefore)
 {
     openHere(threeFrames());
     clickCell(0, 0);
-    EXPECT_FALSE(form().Button2->isEnabled()) << "first column";
+    EXPECT_FALSE(widget<QPushButton>("Button2")->isEnabled()) << "first column";
     clickCell(1, 4); // element 5 has no entry in frame 0
-    EXPECT_FALSE(form().AMakePrevColAction->isEnabled());
+    EXPECT_FALSE(action("AMakePrevCol")->isEnabled());
     clickCell(2, 4);
-    EXPECT_TRUE(form().AMakePrevColAction->isEnabled());
+    EXPECT_TRUE(action("AMakePrevCol")->isEnabled());
 }
 
 TEST_F(ColourEditingTest, RhythmStepLoadsAndStoresItsParameter)
 {
     openHere(documentOf({rhythmGlowshow(1, 3, {channel(2, 0, 0, {{1, 2, 3, 10}, {4, 5, 6, 25}, {0, 0, 0, 0}})})}));
     clickCell(1, 1);
-    EXPECT_FALSE(form().ADelFrameAction->isEnabled());
-    ASSERT_TRUE(form().SpinEdit2->isEnabled());
-    EXPECT_EQ(form().SpinEdit2->value(), 25);
+    EXPECT_FALSE(action("ADelFrame")->isEnabled());
+    ASSERT_TRUE(widget<QSpinBox>("SpinEdit2")->isEnabled());
+    EXPECT_EQ(widget<QSpinBox>("SpinEdit2")->value(), 25);
     EXPECT_EQ(valueTexts(), (std::array<QString, 3>{QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
 
-    form().SpinEdit2->setFocus();
-    QTest::keyClick(form().SpinEdit2, Qt::Key_Up);
+    widget<QSpinBox>("SpinEdit2")->setFocus();
+    QTest::keyClick(widget<QSpinBox>("SpinEdit2"), Qt::Key_Up);
     processEvents();
     EXPECT_EQ(shown().Channels[0].Steps[1].Parameter, 30);
     EXPECT_EQ(shown().Channels[0].Steps[0].Parameter, 10);
 
-    click(form().Button2);
+    click(widget<QPushButton>("Button2"));
     const model::TClubStep &step = shown().Channels[0].Steps[1];
     EXPECT_EQ((std::array<int, 4>{step.Red, step.Green, step.Blue, step.Parameter}),
               (std::array<int, 4>{1, 2, 3, 30}))
@@ -181,12 +183,12 @@ TEST_F(ColourEditingTest, TrackBarsDoNotWriteIntoAnotherElementAfterItsEntryWasR
 {
     openHere(documentOf({normalGlowshow(1, {frame(100, {entry(1, 1, 1, 1), entry(2, 2, 2, 2), entry(4, 4, 4, 4)})})}));
     clickCell(0, 1);
-    form().PageControl2->setCurrentWidget(form().TabSheet1);
-    click(form().Button4); // remove element 2 from all frames
+    widget<QTabWidget>("PageControl2")->setCurrentWidget(widget<QWidget>("TabSheet1"));
+    click(widget<QPushButton>("Button4")); // remove element 2 from all frames
     ASSERT_EQ(elementsOf(shown().Frames[0]), (std::vector<std::uint8_t>{1, 4}));
 
-    form().PageControl2->setCurrentWidget(form().TabSheet2);
-    form().TrackBar1->setValue(0);
+    widget<QTabWidget>("PageControl2")->setCurrentWidget(widget<QWidget>("TabSheet2"));
+    widget<QSlider>("TrackBar1")->setValue(0);
     processEvents();
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[1]), (std::array<int, 3>{4, 4, 4}));
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{1, 1, 1}));

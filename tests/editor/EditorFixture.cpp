@@ -127,13 +127,13 @@ editor::TMForm &EditorFixture::startWith(const model::TDocument &doc, const QStr
 void EditorFixture::openThroughDialog(const QString &path)
 {
     dialogs.openNames.append(path);
-    trigger(form().AOpenFileAction);
+    trigger(action("AOpenFile"));
 }
 
 void EditorFixture::saveAsThroughDialog(const QString &path)
 {
     dialogs.saveNames.append(path);
-    trigger(form().ASaveAsAction);
+    trigger(action("ASaveAs"));
 }
 
 void EditorFixture::trigger(QAction *action)

@@ -2,26 +2,43 @@
 
 #include "editor/AboutForm.h"
 #include "editor/FileDialogs.h"
+#include "editor/GridWidgets.h"
 #include "editor/Startup.h"
 #include "editor/Unit1.h"
 #include "editor/Unit2.h"
 #include "model/Document.h"
 
+#include "NamedChild.h"
+
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace editor_test {
+
+// The control, action or timer of `window` with that object name; a missing or doubled name
+// fails the test at once, naming it.
+template <class T> T *childNamed(const QWidget &window, const char *name)
+{
+    QString problem;
+    if (T *found = testing_support::findNamedChild<T>(window, QString::fromLatin1(name), problem))
+        return found;
+    ADD_FAILURE() << problem.toStdString();
+    throw std::runtime_error(problem.toStdString());
+}
 
 // The Open and Save dialogs as a test scripts them: each call takes the next queued name;
 // an empty queue (or an empty name) answers as a cancelled dialog.
@@ -86,6 +103,12 @@ protected:
     static void processEvents();
 
     editor::TMForm &form() const { return *forms.MForm; }
+    // The main window's controls and actions, by object name.
+    template <class T> T *widget(const char *name) const { return childNamed<T>(form(), name); }
+    QAction *action(const char *name) const { return childNamed<QAction>(form(), name); }
+    editor::EditGridView *editGrid() const { return widget<editor::EditGridView>("EditGrid"); }
+    QTableWidget *frameGrid() const { return widget<QTableWidget>("FrameGrid"); }
+    QTableWidget *slotGrid() const { return widget<QTableWidget>("SlotGrid"); }
 
     struct CommandOutcome {
         int code; // -1: the command line started the window

@@ -177,20 +177,20 @@ TEST_F(ExportTest, CommandLineRefusalsExitOneAndWriteNothing)
 
 TEST_F(ExportTest, WindowActionsFollowTheSelectedGlowshow)
 {
-    editor::TMForm &f = startWith(showDocument());
+    startWith(showDocument());
     const struct {
         int row;
         bool animation, storyboard;
     } cases[] = {{0, true, true}, {1, false, true}, {2, true, true}, {3, true, true}};
     for (const auto &c : cases) {
-        f.ListBox1->setCurrentRow(c.row);
-        EXPECT_EQ(f.AExportAnimationAction->isEnabled(), c.animation) << c.row;
-        EXPECT_EQ(f.AExportStoryboardAction->isEnabled(), c.storyboard) << c.row;
+        widget<QListWidget>("ListBox1")->setCurrentRow(c.row);
+        EXPECT_EQ(action("AExportAnimation")->isEnabled(), c.animation) << c.row;
+        EXPECT_EQ(action("AExportStoryboard")->isEnabled(), c.storyboard) << c.row;
     }
     // Row 2 has no frames: the command says so and asks for no name.
-    f.ListBox1->setCurrentRow(2);
+    widget<QListWidget>("ListBox1")->setCurrentRow(2);
     acceptNextMessageBox();
-    trigger(f.AExportAnimationAction);
+    trigger(action("AExportAnimation"));
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_TRUE(modalsSeen[0].text.contains("nothing to animate")) << modalsSeen[0].text.toStdString();
     EXPECT_TRUE(dialogs.exportSuggestions.isEmpty());
@@ -198,7 +198,7 @@ TEST_F(ExportTest, WindowActionsFollowTheSelectedGlowshow)
 
 TEST_F(ExportTest, WindowWritesTheChosenFileOrKeepsTheOldOne)
 {
-    editor::TMForm &f = startWith(showDocument());
+    startWith(showDocument());
     const QString old = writeBytes("old.gif", "old bytes");
     QFile::setPermissions(old, QFile::ReadOwner);
     const struct {
@@ -208,15 +208,15 @@ TEST_F(ExportTest, WindowWritesTheChosenFileOrKeepsTheOldOne)
         const char *format; // nullptr: refused with this message
         const char *message;
     } cases[] = {
-        {0, f.AExportAnimationAction, path("w.gif"), "gif", nullptr},
-        {3, f.AExportAnimationAction, path("w.webp"), "webp", nullptr},
-        {1, f.AExportStoryboardAction, path("w.png"), "png", nullptr},
-        {0, f.AExportAnimationAction, path("w.png"), nullptr, "an animation is saved as .gif or .webp"},
-        {0, f.AExportStoryboardAction, path("s.gif"), nullptr, "a storyboard is saved as .png"},
-        {0, f.AExportAnimationAction, old, nullptr, "File access denied"},
+        {0, action("AExportAnimation"), path("w.gif"), "gif", nullptr},
+        {3, action("AExportAnimation"), path("w.webp"), "webp", nullptr},
+        {1, action("AExportStoryboard"), path("w.png"), "png", nullptr},
+        {0, action("AExportAnimation"), path("w.png"), nullptr, "an animation is saved as .gif or .webp"},
+        {0, action("AExportStoryboard"), path("s.gif"), nullptr, "a storyboard is saved as .png"},
+        {0, action("AExportAnimation"), old, nullptr, "File access denied"},
     };
     for (const auto &c : cases) {
-        f.ListBox1->setCurrentRow(c.row);
+        widget<QListWidget>("ListBox1")->setCurrentRow(c.row);
         dialogs.exportNames = {c.name};
         const std::size_t boxes = modalsSeen.size();
         if (c.message)

@@ -50,7 +50,10 @@ protected:
             ADD_FAILURE() << "unexpected " << m.className.toStdString() << ": " << m.text.toStdString();
     }
 
-    bool tabShown(QWidget *page) const { return form().PageControl1->isTabVisible(form().PageControl1->indexOf(page)); }
+    bool tabShown(QWidget *page) const
+    {
+        return widget<QTabWidget>("PageControl1")->isTabVisible(widget<QTabWidget>("PageControl1")->indexOf(page));
+    }
 };
 
 struct WorkedExample {
@@ -95,25 +98,25 @@ TEST_F(FileCommandsTest, WorkedExampleTwoReadsIntoTheDescribedDocument)
     EXPECT_EQ(g.Frames[0].Entries, (model::FrameEntries{entry(1, 15, 8, 0)}));
     EXPECT_EQ(d.HasTrailer, 1);
     EXPECT_EQ(d.TrailerText1, "Hi");
-    EXPECT_TRUE(form().CheckBox3->isChecked());
-    EXPECT_EQ(form().Edit1->text(), "Hi");
-    EXPECT_EQ(form().Memo1->toPlainText(), "");
+    EXPECT_TRUE(widget<QCheckBox>("CheckBox3")->isChecked());
+    EXPECT_EQ(widget<QLineEdit>("Edit1")->text(), "Hi");
+    EXPECT_EQ(widget<QPlainTextEdit>("Memo1")->toPlainText(), "");
 }
 
 TEST_F(FileCommandsTest, StartWithoutArgumentShowsOnlySetupAndPreviewTabs)
 {
     editor::TMForm &f = start();
     EXPECT_FALSE(f.DocumentLoaded);
-    EXPECT_TRUE(tabShown(f.Tab1));
-    EXPECT_FALSE(tabShown(f.Tab2));
-    EXPECT_TRUE(tabShown(f.Tab3));
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.Tab1);
-    EXPECT_TRUE(f.AOpenFileAction->isEnabled());
-    EXPECT_FALSE(f.ASaveAction->isEnabled());
-    EXPECT_FALSE(f.ASaveAsAction->isEnabled());
-    EXPECT_FALSE(f.AAddNewGlowAction->isEnabled());
-    EXPECT_FALSE(f.ADelGlowAction->isEnabled());
-    EXPECT_FALSE(f.AGlowCopyAction->isEnabled());
+    EXPECT_TRUE(tabShown(widget<QWidget>("Tab1")));
+    EXPECT_FALSE(tabShown(widget<QWidget>("Tab2")));
+    EXPECT_TRUE(tabShown(widget<QWidget>("Tab3")));
+    EXPECT_EQ(widget<QTabWidget>("PageControl1")->currentWidget(), widget<QWidget>("Tab1"));
+    EXPECT_TRUE(action("AOpenFile")->isEnabled());
+    EXPECT_FALSE(action("ASave")->isEnabled());
+    EXPECT_FALSE(action("ASaveAs")->isEnabled());
+    EXPECT_FALSE(action("AAddNewGlow")->isEnabled());
+    EXPECT_FALSE(action("ADelGlow")->isEnabled());
+    EXPECT_FALSE(action("AGlowCopy")->isEnabled());
     expectNoStrayBoxes();
 }
 
@@ -127,18 +130,18 @@ TEST_F(FileCommandsTest, StartWithFileArgumentOpensItOnEditPageAndIgnoresSecondA
     EXPECT_EQ(f.Document.GlowFile.FileName, first.toStdString());
     ASSERT_EQ(f.Document.Glowshows.size(), 1u);
     EXPECT_EQ(f.Document.Glowshows[0].Kind, model::KindNormal);
-    EXPECT_TRUE(tabShown(f.Tab2));
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.Tab2);
-    EXPECT_TRUE(f.ASaveAction->isEnabled());
-    EXPECT_TRUE(f.ASaveAsAction->isEnabled());
-    EXPECT_TRUE(f.AAddNewGlowAction->isEnabled());
-    EXPECT_EQ(f.ListBox1->count(), 1);
-    EXPECT_EQ(f.ListBox1->currentRow(), 0);
+    EXPECT_TRUE(tabShown(widget<QWidget>("Tab2")));
+    EXPECT_EQ(widget<QTabWidget>("PageControl1")->currentWidget(), widget<QWidget>("Tab2"));
+    EXPECT_TRUE(action("ASave")->isEnabled());
+    EXPECT_TRUE(action("ASaveAs")->isEnabled());
+    EXPECT_TRUE(action("AAddNewGlow")->isEnabled());
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 1);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), 0);
 
-    // The trailer controls are left alone on this path, yet the trailer is kept.
-    EXPECT_FALSE(f.CheckBox3->isChecked());
+    // The trailer controls show the file's notes, and the trailer is kept.
+    EXPECT_TRUE(widget<QCheckBox>("CheckBox3")->isChecked());
     testing_support::writeAll(first, QByteArray("overwritten by Save"));
-    trigger(f.ASaveAction);
+    trigger(action("ASave"));
     EXPECT_EQ(fileBytes(first).toHex(' '), fromHex(workedExamples[1].hex).toHex(' '));
 }
 
@@ -149,7 +152,7 @@ TEST_F(FileCommandsTest, StartWithMissingFileReportsItAndStaysWithoutDocument)
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_EQ(modalsSeen[0].text, naming("File not found", path("absent.pat")));
     EXPECT_FALSE(f.DocumentLoaded);
-    EXPECT_FALSE(f.ASaveAction->isEnabled());
+    EXPECT_FALSE(action("ASave")->isEnabled());
     EXPECT_TRUE(f.Document.GlowFile.FileName.empty());
 }
 
@@ -163,7 +166,7 @@ TEST_F(FileCommandsTest, OpenOfMissingFileReportsFileNotFoundAndKeepsDocument)
     EXPECT_EQ(openExpectingError(path("missing.pat")), naming("File not found", path("missing.pat")));
     EXPECT_EQ(form().Document, before);
     EXPECT_EQ(form().Document.GlowFile.FileName, good.toStdString());
-    EXPECT_EQ(form().ListBox1->count(), 1);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 1);
 }
 
 TEST_F(FileCommandsTest, OpenOfFileNotStartingWith257NamesItAndSaveLeavesItAlone)
@@ -178,7 +181,7 @@ TEST_F(FileCommandsTest, OpenOfFileNotStartingWith257NamesItAndSaveLeavesItAlone
     EXPECT_TRUE(message.contains(QDir::toNativeSeparators(other))) << message.toStdString();
     EXPECT_EQ(form().Document.GlowFile.FileName, good.toStdString());
 
-    trigger(form().ASaveAction);
+    trigger(action("ASave"));
     EXPECT_EQ(fileBytes(other), foreign);
     EXPECT_EQ(fileBytes(good).toHex(' '), fromHex(workedExamples[0].hex).toHex(' '));
 }
@@ -199,10 +202,10 @@ TEST_F(FileCommandsTest, OpenOfTruncatedFileOrFolderReportsTheRunTimeErrorAndKee
 TEST_F(FileCommandsTest, CancelledOpenChangesNothing)
 {
     start();
-    trigger(form().AOpenFileAction);
+    trigger(action("AOpenFile"));
     EXPECT_EQ(dialogs.openCalls, 1);
     EXPECT_FALSE(form().DocumentLoaded);
-    EXPECT_FALSE(form().ASaveAction->isEnabled());
+    EXPECT_FALSE(action("ASave")->isEnabled());
     expectNoStrayBoxes();
 }
 
@@ -212,7 +215,7 @@ TEST_F(FileCommandsTest, SaveAsCancelledKeepsNameAndConfirmedRedirectsLaterSaves
     startWith(documentOf({}), "unused.pat");
     openThroughDialog(original);
 
-    trigger(form().ASaveAsAction); // no name queued: cancelled
+    trigger(action("ASaveAs")); // no name queued: cancelled
     EXPECT_EQ(dialogs.saveCalls, 1);
     EXPECT_EQ(form().Document.GlowFile.FileName, original.toStdString());
 
@@ -222,7 +225,7 @@ TEST_F(FileCommandsTest, SaveAsCancelledKeepsNameAndConfirmedRedirectsLaterSaves
     ASSERT_TRUE(QFile::exists(renamed));
 
     form().Document.Glowshows[0].Frames[0].Duration = 1000;
-    trigger(form().ASaveAction);
+    trigger(action("ASave"));
     EXPECT_EQ(dialogs.saveCalls, 2);
     EXPECT_EQ(fileBytes(renamed).mid(12, 2), fromHex("03 E8"));
     EXPECT_EQ(fileBytes(original).toHex(' '), fromHex(workedExamples[0].hex).toHex(' '));
@@ -252,7 +255,7 @@ TEST_F(FileCommandsTest, SaveOntoReadOnlyFileReportsAccessDeniedAndLeavesIt)
     openThroughDialog(target);
     form().Document.Glowshows[0].Frames[0].Duration = 1000;
     acceptNextMessageBox();
-    trigger(form().ASaveAction);
+    trigger(action("ASave"));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_EQ(modalsSeen[0].text, naming("File access denied", target));
@@ -272,17 +275,17 @@ TEST_F(FileCommandsTest, AddingThroughTypeDialogAppendsChosenKindOrNothingOnCanc
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         startWith(documentOf({normalGlowshow(10, {frame(100, {entry(1, 1, 2, 3)})})}));
-        form().ListBox1->setCurrentRow(0);
+        widget<QListWidget>("ListBox1")->setCurrentRow(0);
         const model::TGlowshow first = form().Document.Glowshows[0];
         answerGlowshowType(c.button);
-        trigger(form().AAddNewGlowAction);
+        trigger(action("AAddNewGlow"));
         ASSERT_EQ(modalsSeen.size(), 1u);
         const model::TDocument &d = form().Document;
         ASSERT_EQ(d.Glowshows.size(), c.adds ? 2u : 1u);
         EXPECT_EQ(d.GlowFile.GlowshowCount, d.Glowshows.size());
         EXPECT_EQ(d.Glowshows[0], first);
-        EXPECT_EQ(form().ListBox1->count(), int(d.Glowshows.size()));
-        EXPECT_EQ(form().ListBox1->currentRow(), 0);
+        EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), int(d.Glowshows.size()));
+        EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), 0);
         if (c.adds) {
             EXPECT_EQ(d.Glowshows[1].Kind, c.kind);
             EXPECT_EQ(d.Glowshows[1].Id, 1);
@@ -296,12 +299,12 @@ TEST_F(FileCommandsTest, AddingIsDisabledAtTheLargestGlowshowCount)
 {
     std::vector<model::TGlowshow> many(254, normalGlowshow(1, {frame(10, {})}));
     startWith(documentOf(many));
-    ASSERT_TRUE(form().AAddNewGlowAction->isEnabled());
+    ASSERT_TRUE(action("AAddNewGlow")->isEnabled());
     answerGlowshowType(1);
-    trigger(form().AAddNewGlowAction);
+    trigger(action("AAddNewGlow"));
     ASSERT_EQ(form().Document.Glowshows.size(), 255u);
-    EXPECT_FALSE(form().AAddNewGlowAction->isEnabled());
-    trigger(form().AAddNewGlowAction); // would hang on the dialog if it ran
+    EXPECT_FALSE(action("AAddNewGlow")->isEnabled());
+    trigger(action("AAddNewGlow")); // would hang on the dialog if it ran
     EXPECT_EQ(form().Document.Glowshows.size(), 255u);
     expectNoStrayBoxes();
 }
@@ -309,26 +312,26 @@ TEST_F(FileCommandsTest, AddingIsDisabledAtTheLargestGlowshowCount)
 TEST_F(FileCommandsTest, NewFileGivesEmptyUsableDocumentAndSaveWithoutNameAsksForOne)
 {
     startWith(documentOf({normalGlowshow(10, {frame(100, {entry(1, 1, 2, 3)})})}));
-    form().CheckBox3->click();
-    form().Edit1->setText("old");
+    widget<QCheckBox>("CheckBox3")->click();
+    widget<QLineEdit>("Edit1")->setText("old");
     answerMessageBox(QMessageBox::Discard);
-    trigger(form().ANewFileAction);
+    trigger(action("ANewFile"));
     const model::TDocument &d = form().Document;
     EXPECT_TRUE(d.Glowshows.empty());
     EXPECT_TRUE(d.GlowFile.FileName.empty());
     EXPECT_EQ(d.HasTrailer, 0);
-    EXPECT_EQ(form().ListBox1->count(), 0);
-    EXPECT_TRUE(form().ASaveAction->isEnabled());
-    EXPECT_TRUE(form().AAddNewGlowAction->isEnabled());
-    EXPECT_FALSE(form().CheckBox3->isChecked());
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 0);
+    EXPECT_TRUE(action("ASave")->isEnabled());
+    EXPECT_TRUE(action("AAddNewGlow")->isEnabled());
+    EXPECT_FALSE(widget<QCheckBox>("CheckBox3")->isChecked());
 
     answerGlowshowType(1);
-    trigger(form().AAddNewGlowAction);
+    trigger(action("AAddNewGlow"));
     ASSERT_EQ(form().Document.Glowshows.size(), 1u);
 
     const QString target = path("new.pat");
     dialogs.saveNames.append(target);
-    trigger(form().ASaveAction);
+    trigger(action("ASave"));
     EXPECT_EQ(dialogs.saveCalls, 1);
     EXPECT_EQ(form().Document.GlowFile.FileName, target.toStdString());
     model::TDocument read;
@@ -344,33 +347,33 @@ TEST_F(FileCommandsTest, UntickedTrailerIsNotSavedAndTickingAgainSavesTheTexts)
 {
     startWith(documentOf({normalGlowshow(1, {frame(500, {entry(1, 15, 8, 0)})})}));
     const QString out = path("out.pat");
-    form().CheckBox3->click();
-    ASSERT_TRUE(form().CheckBox3->isChecked());
-    form().Edit1->clear();
-    QTest::keyClicks(form().Edit1, "Hi");
+    widget<QCheckBox>("CheckBox3")->click();
+    ASSERT_TRUE(widget<QCheckBox>("CheckBox3")->isChecked());
+    widget<QLineEdit>("Edit1")->clear();
+    QTest::keyClicks(widget<QLineEdit>("Edit1"), "Hi");
     saveAsThroughDialog(out);
     EXPECT_EQ(fileBytes(out).toHex(' '),
               fromHex("01 01 00 0C 01 00 06 01 00 00 01 02 01 F4 01 01 0F 80 02 38 59 00").toHex(' '));
 
-    form().CheckBox3->click();
-    trigger(form().ASaveAction);
+    widget<QCheckBox>("CheckBox3")->click();
+    trigger(action("ASave"));
     EXPECT_EQ(fileBytes(out).toHex(' '), fromHex(workedExamples[0].hex).toHex(' '));
-    EXPECT_EQ(form().Edit1->text(), "Hi");
+    EXPECT_EQ(widget<QLineEdit>("Edit1")->text(), "Hi");
 }
 
 TEST_F(FileCommandsTest, TrailerTextsRefuseMoreThan255Characters)
 {
     start();
     openThroughDialog(writeBytes("one.pat", fromHex(workedExamples[0].hex)));
-    form().CheckBox3->click();
-    form().Edit1->setText(QString(255, QLatin1Char('a')));
-    QTest::keyClicks(form().Edit1, "bc");
+    widget<QCheckBox>("CheckBox3")->click();
+    widget<QLineEdit>("Edit1")->setText(QString(255, QLatin1Char('a')));
+    QTest::keyClicks(widget<QLineEdit>("Edit1"), "bc");
     EXPECT_EQ(form().Document.TrailerText1.size(), 255u);
-    EXPECT_LE(form().Edit1->text().size(), 255);
+    EXPECT_LE(widget<QLineEdit>("Edit1")->text().size(), 255);
 
-    form().Memo1->setPlainText(QString(255, QLatin1Char('m')));
-    form().Memo1->moveCursor(QTextCursor::End);
-    QTest::keyClicks(form().Memo1, "x");
+    widget<QPlainTextEdit>("Memo1")->setPlainText(QString(255, QLatin1Char('m')));
+    widget<QPlainTextEdit>("Memo1")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(widget<QPlainTextEdit>("Memo1"), "x");
     EXPECT_EQ(form().Document.TrailerText2.size(), 255u);
 
     const QString out = path("long.pat");
@@ -400,7 +403,7 @@ TEST_F(FileCommandsTest, TrailerBytesOfEveryCodeSurviveOpenAndSave)
     openThroughDialog(in);
     EXPECT_EQ(form().Document.TrailerText1, text1.toStdString());
     EXPECT_EQ(form().Document.TrailerText2, text2.toStdString());
-    EXPECT_TRUE(form().CheckBox3->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("CheckBox3")->isChecked());
     const QString out = path("trailer-saved.pat");
     saveAsThroughDialog(out);
     EXPECT_EQ(fileBytes(out).toHex(' '), bytes.toHex(' '));

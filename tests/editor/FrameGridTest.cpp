@@ -37,7 +37,7 @@ protected:
     // Opens the editor of a duration cell as a double click does and returns it.
     QLineEdit *openDurationEditor(int column)
     {
-        QTableWidget *grid = form().FrameGrid;
+        QTableWidget *grid = frameGrid();
         QTableWidgetItem *item = grid->item(1, column);
         if (!item)
             return nullptr;
@@ -60,7 +60,7 @@ protected:
 
     void rightPress(int column, int row)
     {
-        editor::EditGridView *grid = form().EditGrid;
+        editor::EditGridView *grid = editGrid();
         QTest::mousePress(grid->viewport(), Qt::RightButton, {}, grid->visualRect(cell(column, row)).center());
         processEvents();
     }
@@ -68,7 +68,7 @@ protected:
     // A move with the right button held, as the window system reports a drag.
     void rightDragTo(QPoint pos)
     {
-        QWidget *viewport = form().EditGrid->viewport();
+        QWidget *viewport = editGrid()->viewport();
         QMouseEvent move(QEvent::MouseMove, pos, viewport->mapToGlobal(pos), Qt::NoButton, Qt::RightButton,
                          Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
@@ -77,11 +77,11 @@ protected:
 
     void rightRelease(QPoint pos)
     {
-        QTest::mouseRelease(form().EditGrid->viewport(), Qt::RightButton, {}, pos);
+        QTest::mouseRelease(editGrid()->viewport(), Qt::RightButton, {}, pos);
         processEvents();
     }
 
-    QPoint centre(int column, int row) const { return form().EditGrid->visualRect(cell(column, row)).center(); }
+    QPoint centre(int column, int row) const { return editGrid()->visualRect(cell(column, row)).center(); }
 };
 
 model::TDocument mixedColours()
@@ -96,8 +96,8 @@ model::TDocument mixedColours()
 TEST_F(FrameGridTest, CellsArePaintedInTheEntrysScreenColour)
 {
     openHere(mixedColours());
-    ASSERT_EQ(form().EditGrid->model()->columnCount(), 4);
-    form().CheckBox2->setChecked(false);
+    ASSERT_EQ(editGrid()->model()->columnCount(), 4);
+    widget<QCheckBox>("CheckBox2")->setChecked(false);
     const struct {
         int column, row;
         QColor expected;
@@ -119,7 +119,7 @@ TEST_F(FrameGridTest, GridLinesSeparateCellsAndScrolledColumnsShowTheirOwnFrames
     for (int i = 0; i < 60; ++i)
         frames.push_back(frame(10, {entry(1, std::uint8_t(i % 16), 0, 0)}));
     openHere(documentOf({normalGlowshow(1, frames)}));
-    editor::EditGridView *grid = form().EditGrid;
+    editor::EditGridView *grid = editGrid();
     const QImage before = grid->viewport()->grab().toImage();
     const QRect first = grid->visualRect(cell(0, 0));
     const QColor line = before.pixelColor(first.right() + 1, first.center().y());
@@ -161,14 +161,14 @@ TEST_F(FrameGridTest, OnOffElementShowsProfileColourWhenBlueBitZeroIsSet)
 TEST_F(FrameGridTest, CellsWithoutEntryAndHiddenElementsShowThePattern)
 {
     openHere(mixedColours());
-    ASSERT_TRUE(form().CheckBox2->isChecked());
+    ASSERT_TRUE(widget<QCheckBox>("CheckBox2")->isChecked());
     EXPECT_TRUE(cellShowsPattern(0, 2)) << "hidden element";
     EXPECT_TRUE(cellShowsPattern(0, 3)) << "element 4 has no entry in frame 0";
     EXPECT_TRUE(cellShowsPattern(3, 0)) << "empty frame";
     EXPECT_FALSE(cellShowsPattern(0, 0));
 
-    form().CheckBox2->setChecked(false);
-    form().EditGrid->viewport()->update();
+    widget<QCheckBox>("CheckBox2")->setChecked(false);
+    editGrid()->viewport()->update();
     processEvents();
     EXPECT_FALSE(cellShowsPattern(0, 2));
     EXPECT_EQ(cellColour(0, 2), QColor(255, 255, 0));
@@ -178,28 +178,28 @@ TEST_F(FrameGridTest, HiddenCellCannotBeSelected)
 {
     openHere(mixedColours());
     clickCell(0, 0);
-    ASSERT_TRUE(tabShown(form().TabSheet2));
+    ASSERT_TRUE(tabShown(widget<QWidget>("TabSheet2")));
     clickCell(0, 2);
-    EXPECT_FALSE(tabShown(form().TabSheet2));
-    EXPECT_EQ(form().EditGrid->currentIndex(), cell(0, 2)) << "the grid's current cell still moves";
+    EXPECT_FALSE(tabShown(widget<QWidget>("TabSheet2")));
+    EXPECT_EQ(editGrid()->currentIndex(), cell(0, 2)) << "the grid's current cell still moves";
 }
 
 TEST_F(FrameGridTest, ChannelShorterThanTheGridShowsNoEntryAndCannotBeEdited)
 {
     std::vector<model::TClubStep> steps(6, model::TClubStep{15, 0, 0, 0});
     openHere(documentOf({rhythmGlowshow(1, 6, {channel(1, 10, 5, steps)})}));
-    ASSERT_EQ(form().EditGrid->model()->columnCount(), 6);
+    ASSERT_EQ(editGrid()->model()->columnCount(), 6);
     // A document whose channel holds fewer steps than the glowshow claims.
     shown().Channels[0].Steps.resize(2);
-    form().EditGrid->viewport()->update();
+    editGrid()->viewport()->update();
     processEvents();
     EXPECT_EQ(cellColour(1, 0), QColor(255, 0, 0));
     EXPECT_TRUE(cellShowsPattern(4, 0));
 
     clickCell(4, 0);
-    EXPECT_TRUE(form().AAddNewFrameAction->isEnabled());
-    EXPECT_FALSE(form().GroupBox6->isVisible());
-    form().TrackBar1->setValue(0);
+    EXPECT_TRUE(action("AAddNewFrame")->isEnabled());
+    EXPECT_FALSE(widget<QGroupBox>("GroupBox6")->isVisible());
+    widget<QSlider>("TrackBar1")->setValue(0);
     rightPress(4, 0);
     rightRelease(centre(4, 0));
     EXPECT_EQ(shown().Channels.at(0).Steps.size(), 2u);
@@ -210,11 +210,11 @@ TEST_F(FrameGridTest, EntryBeyondEntryCountIsNoEntry)
 {
     openHere(documentOf({normalGlowshow(1, {frame(1, {entry(1, 15, 15, 15), entry(2, 15, 15, 15)})})}));
     shown().Frames[0].EntryCount = 1; // the second entry is no longer counted
-    form().EditGrid->viewport()->update();
+    editGrid()->viewport()->update();
     processEvents();
     EXPECT_TRUE(cellShowsPattern(0, 1));
     clickCell(0, 1);
-    EXPECT_TRUE(form().AAddNewFrameAction->isEnabled());
+    EXPECT_TRUE(action("AAddNewFrame")->isEnabled());
     rightPress(0, 1);
     rightRelease(centre(0, 1));
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[1]), (std::array<int, 3>{15, 15, 15}));
@@ -223,11 +223,11 @@ TEST_F(FrameGridTest, EntryBeyondEntryCountIsNoEntry)
 TEST_F(FrameGridTest, GlowshowWithoutFramesShowsOnlyEmptyCells)
 {
     openHere(documentOf({normalGlowshow(1, {})}));
-    ASSERT_GE(form().EditGrid->model()->columnCount(), 1);
+    ASSERT_GE(editGrid()->model()->columnCount(), 1);
     for (int row = 0; row < 6; ++row)
         EXPECT_TRUE(cellShowsPattern(0, row)) << "row " << row;
     clickCell(0, 0);
-    EXPECT_FALSE(form().GroupBox6->isVisible());
+    EXPECT_FALSE(widget<QGroupBox>("GroupBox6")->isVisible());
 }
 
 TEST_F(FrameGridTest, TypedDurationIsCorrectedAndStored)
@@ -248,7 +248,7 @@ TEST_F(FrameGridTest, TypedDurationIsCorrectedAndStored)
         QTest::keyClicks(edit, QString::fromLatin1(c.typed));
         EXPECT_EQ(edit->text(), c.cellText) << c.typed;
         commit(edit);
-        EXPECT_EQ(form().FrameGrid->item(1, 1)->text(), c.cellText) << c.typed;
+        EXPECT_EQ(frameGrid()->item(1, 1)->text(), c.cellText) << c.typed;
         EXPECT_EQ(shown().Frames.at(1).Duration, c.stored) << c.typed;
         EXPECT_EQ(shown().Frames.at(0).Duration, 100) << "other frames untouched";
     }
@@ -274,7 +274,7 @@ TEST_F(FrameGridTest, PastedNegativeDurationBecomesZero)
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), QStringLiteral("0"));
     commit(edit);
-    EXPECT_EQ(form().FrameGrid->item(1, 0)->text(), QStringLiteral("0"));
+    EXPECT_EQ(frameGrid()->item(1, 0)->text(), QStringLiteral("0"));
     EXPECT_EQ(shown().Frames.at(0).Duration, 0);
 }
 
@@ -287,7 +287,7 @@ TEST_F(FrameGridTest, RhythmGlowshowTakesNoTypedDuration)
     QTest::keyClicks(edit, QStringLiteral("42"));
     EXPECT_EQ(edit->text(), QString());
     commit(edit);
-    EXPECT_EQ(form().FrameGrid->item(1, 1)->text(), QString());
+    EXPECT_EQ(frameGrid()->item(1, 1)->text(), QString());
     EXPECT_TRUE(shown().Frames.empty());
     EXPECT_EQ(shown().Channels.at(0).Steps.size(), before.Channels.at(0).Steps.size());
 }
@@ -297,7 +297,7 @@ TEST_F(FrameGridTest, RightDragTogglesEachEnteredCellOnce)
     openHere(documentOf({normalGlowshow(1, {frame(100, {entry(1, 3, 4, 5)}), frame(100, {entry(1, 0, 0, 0)}),
                                             frame(100, {})})}));
     clickCell(2, 5);
-    const QModelIndex currentBefore = form().EditGrid->currentIndex();
+    const QModelIndex currentBefore = editGrid()->currentIndex();
 
     rightPress(0, 0);
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{0, 0, 0}));
@@ -316,7 +316,7 @@ TEST_F(FrameGridTest, RightDragTogglesEachEnteredCellOnce)
     rightDragTo(centre(2, 0)); // no entry there
     rightRelease(centre(2, 0));
     EXPECT_TRUE(shown().Frames[2].Entries.empty());
-    EXPECT_EQ(form().EditGrid->currentIndex(), currentBefore);
+    EXPECT_EQ(editGrid()->currentIndex(), currentBefore);
     EXPECT_EQ(form().Document.CurrentFrame, 2);
     EXPECT_EQ(form().Document.CurrentElement, 6);
 }
@@ -328,7 +328,7 @@ TEST_F(FrameGridTest, RightPressLeavesHiddenCellsAlone)
     rightRelease(centre(0, 2));
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{4, 4, 4}));
 
-    form().CheckBox2->setChecked(false);
+    widget<QCheckBox>("CheckBox2")->setChecked(false);
     rightPress(0, 2);
     rightRelease(centre(0, 2));
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{0, 0, 0})) << "shown again: toggles";
@@ -338,14 +338,13 @@ TEST_F(FrameGridTest, ScrollingTheColourGridScrollsTheFrameNumbers)
 {
     std::vector<model::TFrame> frames(60, frame(10, {entry(1, 1, 1, 1)}));
     openHere(documentOf({normalGlowshow(1, frames)}));
-    QScrollBar *bar = form().EditGrid->horizontalScrollBar();
+    QScrollBar *bar = editGrid()->horizontalScrollBar();
     ASSERT_GT(bar->maximum(), 10);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     processEvents();
     ASSERT_GT(bar->value(), 0);
-    EXPECT_EQ(form().FrameGrid->columnAt(1), form().EditGrid->columnAt(1));
-    EXPECT_EQ(form().FrameGrid->item(0, form().FrameGrid->columnAt(1))->text(),
-              QString::number(form().EditGrid->columnAt(1) + 1));
+    EXPECT_EQ(frameGrid()->columnAt(1), editGrid()->columnAt(1));
+    EXPECT_EQ(frameGrid()->item(0, frameGrid()->columnAt(1))->text(), QString::number(editGrid()->columnAt(1) + 1));
 }
 
 } // namespace

@@ -14,7 +14,7 @@ class GlowshowCommandsTest : public EditorFixture {
 protected:
     void clickLine(int row)
     {
-        QListWidget *list = form().ListBox1;
+        QListWidget *list = widget<QListWidget>("ListBox1");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         processEvents();
     }
@@ -28,7 +28,7 @@ protected:
 
     void expectSelected(int row)
     {
-        EXPECT_EQ(form().ListBox1->currentRow(), row);
+        EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), row);
         EXPECT_EQ(form().Document.CurrentGlowshow, row);
     }
 };
@@ -50,7 +50,7 @@ TEST_F(GlowshowCommandsTest, MoveDownThenUpRestoresEveryFieldAndKeepsTheMovedSel
     const std::vector<model::TGlowshow> original = abcd();
     startWith(documentOf(abcd()));
     clickLine(1);
-    clickButton(form().Button12);
+    clickButton(widget<QPushButton>("Button12"));
     const std::vector<model::TGlowshow> &g = form().Document.Glowshows;
     ASSERT_EQ(g.size(), 4u);
     EXPECT_EQ(g[0], original[0]);
@@ -58,9 +58,9 @@ TEST_F(GlowshowCommandsTest, MoveDownThenUpRestoresEveryFieldAndKeepsTheMovedSel
     EXPECT_EQ(g[2], original[1]);
     EXPECT_EQ(g[3], original[3]);
     expectSelected(2);
-    EXPECT_EQ(form().ListBox1->item(2)->text(), "(02) New message");
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->item(2)->text(), "(02) New message");
 
-    clickButton(form().Button11);
+    clickButton(widget<QPushButton>("Button11"));
     EXPECT_EQ(form().Document.Glowshows, original);
     expectSelected(1);
 }
@@ -69,14 +69,14 @@ TEST_F(GlowshowCommandsTest, RhythmMovedPastNormalTakesItsSuffixAndLeavesPreview
 {
     startWith(documentOf(abcd()));
     clickLine(2);
-    clickButton(form().Button11);
+    clickButton(widget<QPushButton>("Button11"));
     EXPECT_EQ(form().Document.Glowshows[1].Kind, model::KindRhythm);
     EXPECT_EQ(form().Document.Glowshows[2].Kind, model::KindNormal);
     EXPECT_EQ(form().Document.Glowshows[2].Frames, abcd()[1].Frames);
-    EXPECT_TRUE(form().ListBox1->item(1)->text().endsWith(" [Clublight]"));
-    EXPECT_FALSE(form().ListBox1->item(2)->text().endsWith(" [Clublight]"));
-    ASSERT_EQ(form().ListBox2->count(), 3);
-    EXPECT_EQ(form().ListBox2->item(1)->text(), form().ListBox1->item(2)->text());
+    EXPECT_TRUE(widget<QListWidget>("ListBox1")->item(1)->text().endsWith(" [Clublight]"));
+    EXPECT_FALSE(widget<QListWidget>("ListBox1")->item(2)->text().endsWith(" [Clublight]"));
+    ASSERT_EQ(widget<QListWidget>("ListBox2")->count(), 3);
+    EXPECT_EQ(widget<QListWidget>("ListBox2")->item(1)->text(), widget<QListWidget>("ListBox1")->item(2)->text());
     expectSelected(1);
 }
 
@@ -84,13 +84,13 @@ TEST_F(GlowshowCommandsTest, MovesAreDisabledAtTheEndsOfTheList)
 {
     startWith(documentOf(abcd()));
     clickLine(0);
-    EXPECT_FALSE(form().Button11->isEnabled());
+    EXPECT_FALSE(widget<QPushButton>("Button11")->isEnabled());
     const auto before = form().Document.Glowshows;
-    trigger(form().AGlowMoveUpAction);
+    trigger(action("AGlowMoveUp"));
     EXPECT_EQ(form().Document.Glowshows, before);
     clickLine(3);
-    EXPECT_FALSE(form().Button12->isEnabled());
-    trigger(form().AGlowMoveDownAction);
+    EXPECT_FALSE(widget<QPushButton>("Button12")->isEnabled());
+    trigger(action("AGlowMoveDown"));
     EXPECT_EQ(form().Document.Glowshows, before);
 }
 
@@ -110,13 +110,13 @@ TEST_F(GlowshowCommandsTest, CopyAppendsAnIndependentDuplicateAndKeepsTheSourceS
     startWith(documentOf(shows));
     clickLine(1);
     const model::TGlowshow source = form().Document.Glowshows[1];
-    clickButton(form().Button10);
+    clickButton(widget<QPushButton>("Button10"));
 
     ASSERT_EQ(form().Document.Glowshows.size(), 6u);
     EXPECT_EQ(form().Document.GlowFile.GlowshowCount, 6);
     EXPECT_EQ(form().Document.Glowshows[5], source);
-    EXPECT_EQ(form().ListBox1->count(), 6);
-    EXPECT_EQ(form().ListBox1->item(5)->text(), form().ListBox1->item(1)->text());
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 6);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->item(5)->text(), widget<QListWidget>("ListBox1")->item(1)->text());
     expectSelected(1);
 
     form().Document.Glowshows[5].Frames[2].Entries[1].Red = 9;
@@ -128,16 +128,16 @@ TEST_F(GlowshowCommandsTest, CopyIsDisabledAtTheLargestGlowshowCount)
 {
     std::vector<model::TGlowshow> many(254, normalGlowshow(1, {frame(10, {entry(1, 1, 1, 1)})}));
     startWith(documentOf(many));
-    clickButton(form().Button10);
+    clickButton(widget<QPushButton>("Button10"));
     ASSERT_EQ(form().Document.Glowshows.size(), 255u);
-    EXPECT_FALSE(form().AGlowCopyAction->isEnabled());
-    EXPECT_FALSE(form().Button10->isEnabled());
-    trigger(form().AGlowCopyAction);
+    EXPECT_FALSE(action("AGlowCopy")->isEnabled());
+    EXPECT_FALSE(widget<QPushButton>("Button10")->isEnabled());
+    trigger(action("AGlowCopy"));
     EXPECT_EQ(form().Document.Glowshows.size(), 255u);
     EXPECT_EQ(form().Document.GlowFile.GlowshowCount, 255);
     // Selecting another line must not offer the copy again.
     clickLine(3);
-    EXPECT_FALSE(form().AGlowCopyAction->isEnabled());
+    EXPECT_FALSE(action("AGlowCopy")->isEnabled());
 }
 
 TEST_F(GlowshowCommandsTest, DeleteSelectsTheFollowingGlowshowOrTheNewLast)
@@ -154,14 +154,14 @@ TEST_F(GlowshowCommandsTest, DeleteSelectsTheFollowingGlowshowOrTheNewLast)
         const std::vector<model::TGlowshow> original = abcd();
         startWith(documentOf(original));
         clickLine(c.line);
-        clickButton(form().Button8);
+        clickButton(widget<QPushButton>("Button8"));
         std::vector<model::TGlowshow> expected;
         for (int i : c.remaining)
             expected.push_back(original[std::size_t(i)]);
         EXPECT_EQ(form().Document.Glowshows, expected);
         EXPECT_EQ(form().Document.GlowFile.GlowshowCount, 3);
         EXPECT_TRUE(form().DocumentLoaded);
-        EXPECT_EQ(form().ListBox1->count(), 3);
+        EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 3);
         expectSelected(c.selected);
     }
 }
@@ -170,10 +170,10 @@ TEST_F(GlowshowCommandsTest, DeletingDownToOneGlowshowDisablesDeletion)
 {
     startWith(documentOf({abcd()[0], abcd()[1]}));
     clickLine(0);
-    clickButton(form().Button8);
+    clickButton(widget<QPushButton>("Button8"));
     ASSERT_EQ(form().Document.Glowshows.size(), 1u);
-    EXPECT_FALSE(form().Button8->isEnabled());
-    trigger(form().ADelGlowAction);
+    EXPECT_FALSE(widget<QPushButton>("Button8")->isEnabled());
+    trigger(action("ADelGlow"));
     EXPECT_EQ(form().Document.Glowshows.size(), 1u);
 }
 
@@ -181,7 +181,7 @@ TEST_F(GlowshowCommandsTest, ReorderedDocumentIsSavedInTheNewOrder)
 {
     startWith(documentOf(abcd()));
     clickLine(0);
-    clickButton(form().Button12);
+    clickButton(widget<QPushButton>("Button12"));
     const QString out = path("moved.pat");
     saveAsThroughDialog(out);
     model::TDocument expected = documentOf({abcd()[1], abcd()[0], abcd()[2], abcd()[3]});

@@ -22,14 +22,14 @@ class GlowshowListTest : public EditorFixture {
 protected:
     void clickLine(int row)
     {
-        QListWidget *list = form().ListBox1;
+        QListWidget *list = widget<QListWidget>("ListBox1");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         processEvents();
     }
 
     void clickCell(int column, int row)
     {
-        editor::EditGridView *grid = form().EditGrid;
+        editor::EditGridView *grid = editGrid();
         const QModelIndex index = grid->model()->index(row, column);
         grid->scrollTo(index);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
@@ -54,7 +54,10 @@ protected:
         return out;
     }
 
-    bool tabShown(QWidget *page) const { return form().PageControl2->isTabVisible(form().PageControl2->indexOf(page)); }
+    bool tabShown(QWidget *page) const
+    {
+        return widget<QTabWidget>("PageControl2")->isTabVisible(widget<QTabWidget>("PageControl2")->indexOf(page));
+    }
 };
 
 model::TGlowshow fiveFrames(std::uint8_t id)
@@ -77,20 +80,20 @@ TEST_F(GlowshowListTest, LinesCarryHexIdentifierProfileNameAndRhythmSuffix)
     editor::TMForm &f = form();
     const QString suffix = QString::fromStdString(f.CurrentProfile.RhythmSuffix);
     EXPECT_EQ(suffix, "[Clublight]");
-    EXPECT_EQ(lines(f.ListBox1), (QStringList{"(0A) Voicemail", "(80) Music player", "(9E) Standby glow " + suffix,
-                                              "(C8) ..."}));
-    EXPECT_EQ(lines(f.ListBox2), (QStringList{"(0A) Voicemail", "(80) Music player", "(C8) ..."}));
-    ASSERT_EQ(f.ComboBox4->count(), 23);
-    EXPECT_EQ(f.ComboBox4->itemText(0), "(01) Incoming call");
-    EXPECT_EQ(f.ComboBox4->itemText(9), "(0A) Voicemail");
-    EXPECT_EQ(f.ComboBox4->itemText(22), "(9E) Standby glow");
-    EXPECT_TRUE(f.ComboBox4->itemText(17).startsWith("(80) "));
+    EXPECT_EQ(lines(widget<QListWidget>("ListBox1")),
+              (QStringList{"(0A) Voicemail", "(80) Music player", "(9E) Standby glow " + suffix, "(C8) ..."}));
+    EXPECT_EQ(lines(widget<QListWidget>("ListBox2")), (QStringList{"(0A) Voicemail", "(80) Music player", "(C8) ..."}));
+    ASSERT_EQ(widget<QComboBox>("ComboBox4")->count(), 23);
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->itemText(0), "(01) Incoming call");
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->itemText(9), "(0A) Voicemail");
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->itemText(22), "(9E) Standby glow");
+    EXPECT_TRUE(widget<QComboBox>("ComboBox4")->itemText(17).startsWith("(80) "));
 
     // The rhythm line selects its identifier without the suffix; an unlisted one selects nothing.
     clickLine(2);
-    EXPECT_EQ(f.ComboBox4->currentIndex(), 22);
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->currentIndex(), 22);
     clickLine(3);
-    EXPECT_EQ(f.ComboBox4->currentIndex(), -1);
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->currentIndex(), -1);
 }
 
 TEST_F(GlowshowListTest, SelectingLinesEnablesMovesOnlyTowardsExistingNeighbours)
@@ -108,43 +111,43 @@ TEST_F(GlowshowListTest, SelectingLinesEnablesMovesOnlyTowardsExistingNeighbours
         SCOPED_TRACE(c.line);
         clickLine(c.line);
         EXPECT_EQ(f.Document.CurrentGlowshow, c.line);
-        EXPECT_EQ(f.AGlowMoveUpAction->isEnabled(), c.up);
-        EXPECT_EQ(f.AGlowMoveDownAction->isEnabled(), c.down);
-        EXPECT_EQ(f.Button11->isEnabled(), c.up);
-        EXPECT_EQ(f.Button12->isEnabled(), c.down);
-        EXPECT_TRUE(f.Button8->isEnabled());
-        EXPECT_EQ(f.ListBox2->currentRow(), c.line);
+        EXPECT_EQ(action("AGlowMoveUp")->isEnabled(), c.up);
+        EXPECT_EQ(action("AGlowMoveDown")->isEnabled(), c.down);
+        EXPECT_EQ(widget<QPushButton>("Button11")->isEnabled(), c.up);
+        EXPECT_EQ(widget<QPushButton>("Button12")->isEnabled(), c.down);
+        EXPECT_TRUE(widget<QPushButton>("Button8")->isEnabled());
+        EXPECT_EQ(widget<QListWidget>("ListBox2")->currentRow(), c.line);
     }
 }
 
 TEST_F(GlowshowListTest, SingleGlowshowOffersNoMoveAndNoDeletion)
 {
     startWith(documentOf({normalGlowshow(1, {frame(1, {})})}));
-    EXPECT_FALSE(form().AGlowMoveUpAction->isEnabled());
-    EXPECT_FALSE(form().AGlowMoveDownAction->isEnabled());
-    EXPECT_FALSE(form().Button8->isEnabled());
-    EXPECT_TRUE(form().AGlowCopyAction->isEnabled());
+    EXPECT_FALSE(action("AGlowMoveUp")->isEnabled());
+    EXPECT_FALSE(action("AGlowMoveDown")->isEnabled());
+    EXPECT_FALSE(widget<QPushButton>("Button8")->isEnabled());
+    EXPECT_TRUE(action("AGlowCopy")->isEnabled());
 }
 
 TEST_F(GlowshowListTest, RhythmSelectionShowsStepsAndDisablesNormalOnlyControls)
 {
     startWith(documentOf({normalGlowshow(1, {frame(1, {}), frame(2, {}), frame(3, {})}), twoStepRhythm(2)}));
     editor::TMForm &f = form();
-    EXPECT_TRUE(f.CheckBox1->isEnabled());
-    EXPECT_TRUE(f.RadioButton1->isChecked());
-    EXPECT_EQ(f.SpinEdit5->value(), 3);
-    EXPECT_TRUE(f.AClearAllFramesAction->isEnabled());
+    EXPECT_TRUE(widget<QCheckBox>("CheckBox1")->isEnabled());
+    EXPECT_TRUE(widget<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_EQ(widget<QSpinBox>("SpinEdit5")->value(), 3);
+    EXPECT_TRUE(action("AClearAllFrames")->isEnabled());
 
     clickLine(1);
-    EXPECT_FALSE(f.CheckBox1->isEnabled());
-    EXPECT_FALSE(f.AClearAllFramesAction->isEnabled());
-    EXPECT_FALSE(f.ACopyAllFramesAction->isEnabled());
-    EXPECT_FALSE(f.ADelAllFramesAction->isEnabled());
-    EXPECT_TRUE(f.RadioButton2->isChecked());
-    EXPECT_FALSE(f.RadioButton1->isChecked());
-    EXPECT_FALSE(f.GroupBox7->isEnabled());
-    EXPECT_EQ(f.SpinEdit5->value(), 2);
-    EXPECT_EQ(f.EditGrid->model()->columnCount(), 2);
+    EXPECT_FALSE(widget<QCheckBox>("CheckBox1")->isEnabled());
+    EXPECT_FALSE(action("AClearAllFrames")->isEnabled());
+    EXPECT_FALSE(action("ACopyAllFrames")->isEnabled());
+    EXPECT_FALSE(action("ADelAllFrames")->isEnabled());
+    EXPECT_TRUE(widget<QRadioButton>("RadioButton2")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_FALSE(widget<QGroupBox>("GroupBox7")->isEnabled());
+    EXPECT_EQ(widget<QSpinBox>("SpinEdit5")->value(), 2);
+    EXPECT_EQ(editGrid()->model()->columnCount(), 2);
     EXPECT_EQ(f.Document.Glowshows[1], documentOf({twoStepRhythm(2)}).Glowshows[0]);
 }
 
@@ -154,22 +157,22 @@ TEST_F(GlowshowListTest, RepeatingCheckboxEnablesDurationWithoutChangingIt)
     g.Repeating = 0;
     startWith(documentOf({g}));
     editor::TMForm &f = form();
-    EXPECT_FALSE(f.CheckBox1->isChecked());
-    EXPECT_FALSE(f.SpinEdit1->isEnabled());
-    EXPECT_EQ(f.SpinEdit1->value(), 0);
+    EXPECT_FALSE(widget<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_FALSE(widget<QSpinBox>("SpinEdit1")->isEnabled());
+    EXPECT_EQ(widget<QSpinBox>("SpinEdit1")->value(), 0);
 
-    f.CheckBox1->click();
-    EXPECT_TRUE(f.SpinEdit1->isEnabled());
+    widget<QCheckBox>("CheckBox1")->click();
+    EXPECT_TRUE(widget<QSpinBox>("SpinEdit1")->isEnabled());
     EXPECT_EQ(f.Document.Glowshows[0].Repeating, 1);
     EXPECT_EQ(f.Document.Glowshows[0].RepeatDuration, 0);
 
-    typeInto(f.SpinEdit1, 3000);
+    typeInto(widget<QSpinBox>("SpinEdit1"), 3000);
     EXPECT_EQ(f.Document.Glowshows[0].RepeatDuration, 3000);
 
-    f.CheckBox1->click();
+    widget<QCheckBox>("CheckBox1")->click();
     EXPECT_EQ(f.Document.Glowshows[0].Repeating, 0);
     EXPECT_EQ(f.Document.Glowshows[0].RepeatDuration, 3000);
-    EXPECT_FALSE(f.SpinEdit1->isEnabled());
+    EXPECT_FALSE(widget<QSpinBox>("SpinEdit1")->isEnabled());
 }
 
 TEST_F(GlowshowListTest, RepeatingGlowshowShowsItsDuration)
@@ -179,12 +182,12 @@ TEST_F(GlowshowListTest, RepeatingGlowshowShowsItsDuration)
     form().Document.Glowshows[1].Repeating = 1;
     form().Document.Glowshows[1].RepeatDuration = 1200;
     clickLine(1);
-    EXPECT_TRUE(form().CheckBox1->isChecked());
-    EXPECT_TRUE(form().SpinEdit1->isEnabled());
-    EXPECT_EQ(form().SpinEdit1->value(), 1200);
+    EXPECT_TRUE(widget<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_TRUE(widget<QSpinBox>("SpinEdit1")->isEnabled());
+    EXPECT_EQ(widget<QSpinBox>("SpinEdit1")->value(), 1200);
     clickLine(0);
     EXPECT_EQ(form().Document.Glowshows[1].RepeatDuration, 1200);
-    EXPECT_EQ(form().SpinEdit1->value(), 0);
+    EXPECT_EQ(widget<QSpinBox>("SpinEdit1")->value(), 0);
 }
 
 TEST_F(GlowshowListTest, FrameCountDropsTrailingFramesAndAddsEmptyOnes)
@@ -192,27 +195,27 @@ TEST_F(GlowshowListTest, FrameCountDropsTrailingFramesAndAddsEmptyOnes)
     const model::TGlowshow source = documentOf({fiveFrames(1)}).Glowshows[0];
     startWith(documentOf({fiveFrames(1)}));
     editor::TMForm &f = form();
-    ASSERT_EQ(f.SpinEdit5->value(), 5);
+    ASSERT_EQ(widget<QSpinBox>("SpinEdit5")->value(), 5);
 
-    typeInto(f.SpinEdit5, 3);
+    typeInto(widget<QSpinBox>("SpinEdit5"), 3);
     const model::TGlowshow &g = f.Document.Glowshows[0];
     EXPECT_EQ(g.FrameCount, 3);
     ASSERT_EQ(g.Frames.size(), 3u);
     EXPECT_EQ(std::vector(g.Frames.begin(), g.Frames.end()), std::vector(source.Frames.begin(), source.Frames.begin() + 3));
-    EXPECT_EQ(f.EditGrid->model()->columnCount(), 3);
-    EXPECT_EQ(f.FrameGrid->columnCount(), 3);
+    EXPECT_EQ(editGrid()->model()->columnCount(), 3);
+    EXPECT_EQ(frameGrid()->columnCount(), 3);
 
-    typeInto(f.SpinEdit5, 5);
+    typeInto(widget<QSpinBox>("SpinEdit5"), 5);
     ASSERT_EQ(f.Document.Glowshows[0].Frames.size(), 5u);
     EXPECT_EQ(f.Document.Glowshows[0].FrameCount, 5);
     for (int c : {3, 4}) {
         EXPECT_EQ(f.Document.Glowshows[0].Frames[std::size_t(c)], model::TFrame{});
-        ASSERT_NE(f.FrameGrid->item(1, c), nullptr);
-        EXPECT_EQ(f.FrameGrid->item(1, c)->text(), "0");
-        EXPECT_EQ(f.FrameGrid->item(0, c)->text(), QString::number(c + 1));
+        ASSERT_NE(frameGrid()->item(1, c), nullptr);
+        EXPECT_EQ(frameGrid()->item(1, c)->text(), "0");
+        EXPECT_EQ(frameGrid()->item(0, c)->text(), QString::number(c + 1));
     }
-    EXPECT_EQ(f.FrameGrid->item(1, 2)->text(), "300");
-    EXPECT_EQ(f.EditGrid->model()->columnCount(), 5);
+    EXPECT_EQ(frameGrid()->item(1, 2)->text(), "300");
+    EXPECT_EQ(editGrid()->model()->columnCount(), 5);
 }
 
 TEST_F(GlowshowListTest, FrameNumbersAndDurationsFollowTheSelectedGlowshow)
@@ -220,7 +223,7 @@ TEST_F(GlowshowListTest, FrameNumbersAndDurationsFollowTheSelectedGlowshow)
     startWith(documentOf({normalGlowshow(1, {frame(100, {}), frame(200, {}), frame(300, {})}),
                           normalGlowshow(2, {frame(7, {}), frame(200, {})}),
                           rhythmGlowshow(3, 4, {channel(1, 10, 5, {{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}})})}));
-    QTableWidget *grid = form().FrameGrid;
+    QTableWidget *grid = frameGrid();
     const auto row = [grid](int r) {
         QStringList texts;
         for (int c = 0; c < grid->columnCount(); ++c)
@@ -244,7 +247,7 @@ TEST_F(GlowshowListTest, RhythmStepCountResizesEveryChannel)
 {
     startWith(documentOf({rhythmGlowshow(1, 2, {channel(1, 10, 5, {{1, 2, 3, 4}, {5, 6, 7, 8}}),
                                                 channel(4, 20, 6, {{9, 9, 9, 9}, {1, 1, 1, 1}})})}));
-    typeInto(form().SpinEdit5, 4);
+    typeInto(widget<QSpinBox>("SpinEdit5"), 4);
     const model::TGlowshow &g = form().Document.Glowshows[0];
     EXPECT_EQ(g.StepCount, 4);
     for (const model::TClubFrame &c : g.Channels) {
@@ -253,18 +256,38 @@ TEST_F(GlowshowListTest, RhythmStepCountResizesEveryChannel)
         EXPECT_EQ(c.Steps[3], model::TClubStep{});
     }
     EXPECT_EQ(g.Channels[1].Steps[0], (model::TClubStep{9, 9, 9, 9}));
-    EXPECT_EQ(form().FrameGrid->item(1, 0)->text(), "");
+    EXPECT_EQ(frameGrid()->item(1, 0)->text(), "");
 }
 
-TEST_F(GlowshowListTest, GlowshowWithoutFramesReceivesOneEmptyFrame)
+TEST_F(GlowshowListTest, ChoosingAGlowshowChangesNothingUntilAnEditNeedsIt)
 {
-    startWith(documentOf({normalGlowshow(1, {frame(5, {})}), normalGlowshow(2, {})}));
-    clickLine(1);
-    const model::TGlowshow &g = form().Document.Glowshows[1];
-    EXPECT_EQ(g.FrameCount, 1);
+    const model::TGlowshow uneven = rhythmGlowshow(3, 3, {channel(1, 0, 0, {{}, {}, {}}), channel(2, 0, 0, {{}})});
+    const struct {
+        const char *name;
+        model::TGlowshow chosen;
+    } cases[] = {{"no frames", normalGlowshow(2, {})},
+                 {"no steps", rhythmGlowshow(2, 0, {channel(1, 0, 0, {})})},
+                 {"uneven channels", uneven}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        startWith(documentOf({normalGlowshow(1, {frame(5, {})}), c.chosen}));
+        const model::TDocument opened = form().Document;
+        clickLine(1);
+        EXPECT_EQ(form().Document.Glowshows, opened.Glowshows);
+        EXPECT_FALSE(form().isWindowModified());
+        EXPECT_FALSE(action("AUndo")->isEnabled());
+        EXPECT_EQ(editGrid()->model()->columnCount(), std::max<int>(model::columnCount(c.chosen), 1));
+    }
+    // The first entry put into the empty column gives the glowshow that frame, as one step.
+    startWith(documentOf({normalGlowshow(2, {})}));
+    editGrid()->setCurrentIndex(editGrid()->model()->index(2, 0));
+    trigger(action("AAddNewFrame"));
+    const model::TGlowshow &g = form().Document.Glowshows[0];
     ASSERT_EQ(g.Frames.size(), 1u);
-    EXPECT_EQ(g.Frames[0], model::TFrame{});
-    EXPECT_EQ(form().EditGrid->model()->columnCount(), 1);
+    EXPECT_EQ(g.FrameCount, 1);
+    EXPECT_EQ(g.Frames[0].Entries.size(), 1u);
+    form().history().stack().undo();
+    EXPECT_TRUE(form().Document.Glowshows[0].Frames.empty());
 }
 
 TEST_F(GlowshowListTest, IdentifierChoiceRelabelsLineAndKeepsSelection)
@@ -272,13 +295,13 @@ TEST_F(GlowshowListTest, IdentifierChoiceRelabelsLineAndKeepsSelection)
     startWith(documentOf({normalGlowshow(1, {frame(1, {})}), twoStepRhythm(2), normalGlowshow(3, {frame(1, {})})}));
     editor::TMForm &f = form();
     clickLine(1);
-    f.ComboBox4->setCurrentIndex(9);
-    emit f.ComboBox4->activated(9); // what choosing the line in the drop-down does
+    widget<QComboBox>("ComboBox4")->setCurrentIndex(9);
+    emit widget<QComboBox>("ComboBox4")->activated(9); // what choosing the line in the drop-down does
     processEvents();
     EXPECT_EQ(f.Document.Glowshows[1].Id, 10);
-    EXPECT_EQ(f.ListBox1->currentRow(), 1);
-    EXPECT_EQ(f.ListBox1->item(1)->text(), "(0A) Voicemail [Clublight]");
-    EXPECT_EQ(f.ComboBox4->currentIndex(), 9);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), 1);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->item(1)->text(), "(0A) Voicemail [Clublight]");
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->currentIndex(), 9);
     EXPECT_EQ(f.Document.Glowshows[0].Id, 1);
     EXPECT_EQ(f.Document.Glowshows[2].Id, 3);
 }
@@ -288,15 +311,15 @@ TEST_F(GlowshowListTest, LoweringFrameCountBelowSelectedFrameHidesItAndWritesNot
     startWith(documentOf({fiveFrames(1)}));
     editor::TMForm &f = form();
     clickCell(4, 0);
-    ASSERT_TRUE(tabShown(f.TabSheet2)) << "selecting a cell shows the Selected frame tab";
+    ASSERT_TRUE(tabShown(widget<QWidget>("TabSheet2"))) << "selecting a cell shows the Selected frame tab";
     ASSERT_EQ(f.Document.CurrentFrame, 4);
 
-    typeInto(f.SpinEdit5, 3);
-    EXPECT_FALSE(tabShown(f.TabSheet2));
+    typeInto(widget<QSpinBox>("SpinEdit5"), 3);
+    EXPECT_FALSE(tabShown(widget<QWidget>("TabSheet2")));
     const model::TDocument before = f.Document;
     // Whatever the colour controls still show, no write may reach a frame that is gone.
-    f.TrackBar1->setValue(f.TrackBar1->value() == 0 ? 5 : 0);
-    f.TrackBar2->setValue(f.TrackBar2->value() == 0 ? 5 : 0);
+    widget<QSlider>("TrackBar1")->setValue(widget<QSlider>("TrackBar1")->value() == 0 ? 5 : 0);
+    widget<QSlider>("TrackBar2")->setValue(widget<QSlider>("TrackBar2")->value() == 0 ? 5 : 0);
     processEvents();
     EXPECT_EQ(f.Document.Glowshows, before.Glowshows);
     EXPECT_EQ(f.Document.Glowshows[0].Frames.size(), 3u);
@@ -305,12 +328,12 @@ TEST_F(GlowshowListTest, LoweringFrameCountBelowSelectedFrameHidesItAndWritesNot
 TEST_F(GlowshowListTest, EmptyDocumentListsNothingButStillOffersIdentifiers)
 {
     startWith(documentOf({}));
-    EXPECT_EQ(form().ListBox1->count(), 0);
-    EXPECT_EQ(form().ListBox2->count(), 0);
-    EXPECT_EQ(form().ListBox1->currentRow(), -1);
-    EXPECT_FALSE(form().Button8->isEnabled());
-    EXPECT_EQ(form().ComboBox4->count(), 23);
-    EXPECT_FALSE(form().AGlowCopyAction->isEnabled());
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 0);
+    EXPECT_EQ(widget<QListWidget>("ListBox2")->count(), 0);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), -1);
+    EXPECT_FALSE(widget<QPushButton>("Button8")->isEnabled());
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->count(), 23);
+    EXPECT_FALSE(action("AGlowCopy")->isEnabled());
 }
 
 } // namespace

@@ -70,18 +70,18 @@ protected:
     {
         startHere();
         openThroughDialog(writePat(QStringLiteral("show.pat"), doc));
-        form().PageControl1->setCurrentWidget(form().Tab2);
+        widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab2"));
         processEvents();
         return form();
     }
 
     model::TGlowshow &shown() { return form().Document.Glowshows.at(form().Document.CurrentGlowshow); }
 
-    QModelIndex cell(int column, int row) const { return form().EditGrid->model()->index(row, column); }
+    QModelIndex cell(int column, int row) const { return editGrid()->model()->index(row, column); }
 
     void clickCell(int column, int row)
     {
-        editor::EditGridView *grid = form().EditGrid;
+        editor::EditGridView *grid = editGrid();
         grid->scrollTo(cell(column, row));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell(column, row)).center());
         processEvents();
@@ -89,8 +89,8 @@ protected:
 
     void clickSlot(int row)
     {
-        QTableWidget *slotGrid = form().SlotGrid;
-        QTest::mouseClick(slotGrid->viewport(), Qt::LeftButton, {}, slotGrid->visualItemRect(slotGrid->item(row, 0)).center());
+        QTableWidget *grid = slotGrid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row, 0)).center());
         processEvents();
     }
 
@@ -104,7 +104,7 @@ protected:
     // The colour painted at the middle of a cell.
     QColor cellColour(int column, int row)
     {
-        editor::EditGridView *grid = form().EditGrid;
+        editor::EditGridView *grid = editGrid();
         const QImage image = grid->viewport()->grab().toImage();
         return image.pixelColor(grid->visualRect(cell(column, row)).center());
     }
@@ -112,7 +112,7 @@ protected:
     // True when the cell shows the 2 x 2 silver and white pattern.
     bool cellShowsPattern(int column, int row)
     {
-        editor::EditGridView *grid = form().EditGrid;
+        editor::EditGridView *grid = editGrid();
         const QImage image = grid->viewport()->grab().toImage();
         const QPoint c = grid->visualRect(cell(column, row)).center();
         const int x = c.x() & ~1, y = c.y() & ~1;
@@ -121,7 +121,10 @@ protected:
                image.pixelColor(x + 1, y) == white && image.pixelColor(x, y + 1) == white;
     }
 
-    bool tabShown(QWidget *page) const { return form().PageControl2->isTabVisible(form().PageControl2->indexOf(page)); }
+    bool tabShown(QWidget *page) const
+    {
+        return widget<QTabWidget>("PageControl2")->isTabVisible(widget<QTabWidget>("PageControl2")->indexOf(page));
+    }
 
     QString programDir;
 };

@@ -86,7 +86,7 @@ protected:
     // Picks a language from the drop-down list as a mouse does.
     void chooseLanguage(const QString &name)
     {
-        QComboBox *box = form().ComboBox1;
+        QComboBox *box = widget<QComboBox>("ComboBox1");
         const int target = box->findText(name);
         ASSERT_GE(target, 0) << name.toStdString();
         box->showPopup();
@@ -108,26 +108,26 @@ protected:
 TEST_F(LanguageTest, EveryKeyReachesItsControls)
 {
     editor::TMForm &f = startHere();
-    ASSERT_EQ(f.ComboBox1->currentText(), QStringLiteral("Alpha"));
+    ASSERT_EQ(widget<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Alpha"));
     const struct {
         QString shown, expected;
     } cases[] = {
-        {f.File2->title(), QStringLiteral("S1")},
-        {f.AOpenFileAction->text(), QStringLiteral("S3")},
-        {f.Open1->text(), QStringLiteral("S3")},
-        {f.About1->text(), QStringLiteral("S8")},
+        {widget<QMenu>("File2")->title(), QStringLiteral("S1")},
+        {action("AOpenFile")->text(), QStringLiteral("S3")},
+        {action("Open1")->text(), QStringLiteral("S3")},
+        {action("About1")->text(), QStringLiteral("S8")},
         {forms.AForm->windowTitle(), QStringLiteral("S8")},
-        {tabText(f.PageControl1, f.Tab1), QStringLiteral("S9")},
-        {f.Label1->text(), QStringLiteral("S11")},
-        {f.CheckBox2->text(), QStringLiteral("S14")},
-        {tabText(f.PageControl2, f.TabSheet2), QStringLiteral("S18")},
-        {f.CheckBox1->text(), QStringLiteral("S25")},
-        {f.CheckBox4->text(), QStringLiteral("S25")},
-        {f.Button9->text(), QStringLiteral("S30")},
-        {f.Button1->text(), QStringLiteral("S39")},
-        {f.Button6->text(), QStringLiteral("S45")},
-        {f.Button13->text(), QStringLiteral("S47")},
-        {f.Button15->text(), QStringLiteral("S51")},
+        {tabText(widget<QTabWidget>("PageControl1"), widget<QWidget>("Tab1")), QStringLiteral("S9")},
+        {widget<QLabel>("Label1")->text(), QStringLiteral("S11")},
+        {widget<QCheckBox>("CheckBox2")->text(), QStringLiteral("S14")},
+        {tabText(widget<QTabWidget>("PageControl2"), widget<QWidget>("TabSheet2")), QStringLiteral("S18")},
+        {widget<QCheckBox>("CheckBox1")->text(), QStringLiteral("S25")},
+        {widget<QCheckBox>("CheckBox4")->text(), QStringLiteral("S25")},
+        {widget<QPushButton>("Button9")->text(), QStringLiteral("S30")},
+        {widget<QPushButton>("Button1")->text(), QStringLiteral("S39")},
+        {widget<QPushButton>("Button6")->text(), QStringLiteral("S45")},
+        {widget<QPushButton>("Button13")->text(), QStringLiteral("S47")},
+        {widget<QPushButton>("Button15")->text(), QStringLiteral("S51")},
         {QString::fromStdString(f.CurrentProfile.PlayCaption), QStringLiteral("S51")},
         {QString::fromStdString(f.CurrentProfile.StopCaption), QStringLiteral("S57")},
         {QString::fromStdString(f.CurrentProfile.RhythmSuffix), QStringLiteral("S43")},
@@ -141,10 +141,10 @@ TEST_F(LanguageTest, EveryKeyReachesItsControls)
 
 TEST_F(LanguageTest, SwitchingLanguageRelabelsAllThreeWindows)
 {
-    editor::TMForm &f = startHere();
+    startHere();
     chooseLanguage(QStringLiteral("Mute"));
-    EXPECT_EQ(tabText(f.PageControl1, f.Tab3), QStringLiteral("M50"));
-    EXPECT_EQ(f.Button7->text(), QStringLiteral("M46"));
+    EXPECT_EQ(tabText(widget<QTabWidget>("PageControl1"), widget<QWidget>("Tab3")), QStringLiteral("M50"));
+    EXPECT_EQ(widget<QPushButton>("Button7")->text(), QStringLiteral("M46"));
     EXPECT_EQ(forms.SForm->windowTitle(), QStringLiteral("Md1"));
     EXPECT_EQ(forms.SForm->Label1->text(), QStringLiteral("Md2"));
     EXPECT_EQ(forms.AForm->windowTitle(), QStringLiteral("M8"));
@@ -158,41 +158,41 @@ TEST_F(LanguageTest, LanguageWithoutPlayTextCanOnlyStop)
     openThroughDialog(writePat(QStringLiteral("show.pat"),
                                documentOf({normalGlowshow(1, {frame(100, {entry(1, 15, 0, 0)})})})));
     editor::TMForm &f = form();
-    EXPECT_EQ(f.Button15->text(), QString());
+    EXPECT_EQ(widget<QPushButton>("Button15")->text(), QString());
     EXPECT_EQ(f.CurrentProfile.PlayCaption, "");
     EXPECT_EQ(f.CurrentProfile.StopCaption, "");
-    f.PageControl1->setCurrentWidget(f.Tab3);
+    widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab3"));
     processEvents();
-    f.ListBox2->setCurrentRow(0);
-    QTest::mouseClick(f.Button15, Qt::LeftButton);
+    widget<QListWidget>("ListBox2")->setCurrentRow(0);
+    QTest::mouseClick(widget<QPushButton>("Button15"), Qt::LeftButton);
     processEvents();
-    EXPECT_TRUE(f.Tab1->isEnabled()) << "playback must not start";
-    EXPECT_FALSE(f.Timer1->isActive());
+    EXPECT_TRUE(widget<QWidget>("Tab1")->isEnabled()) << "playback must not start";
+    EXPECT_FALSE(widget<QTimer>("Timer1")->isActive());
 
     // The same steps with play and stop texts do start it.
     chooseLanguage(QStringLiteral("Alpha"));
-    QTest::mouseClick(f.Button15, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>("Button15"), Qt::LeftButton);
     processEvents();
-    EXPECT_FALSE(f.Tab1->isEnabled());
-    EXPECT_EQ(f.Button15->text(), QStringLiteral("S57"));
-    QTest::mouseClick(f.Button15, Qt::LeftButton);
+    EXPECT_FALSE(widget<QWidget>("Tab1")->isEnabled());
+    EXPECT_EQ(widget<QPushButton>("Button15")->text(), QStringLiteral("S57"));
+    QTest::mouseClick(widget<QPushButton>("Button15"), Qt::LeftButton);
     processEvents();
-    EXPECT_TRUE(f.Tab1->isEnabled());
+    EXPECT_TRUE(widget<QWidget>("Tab1")->isEnabled());
 }
 
 TEST_F(LanguageTest, MissingAboutFileAppliesTextsButStopsBeforeElementNames)
 {
     writeFile(QStringLiteral("Profiles/Motorola (All Models).eng"), "[Elements]\nElement01=Keypad\n");
-    editor::TMForm &f = startHere();
-    ASSERT_EQ(f.SlotGrid->item(0, 0)->text(), QStringLiteral("Keypad"));
+    startHere();
+    ASSERT_EQ(slotGrid()->item(0, 0)->text(), QStringLiteral("Keypad"));
     writeFile(QStringLiteral("Profiles/Motorola (All Models).zzz"), "[Elements]\nElement01=Tasten\n");
     acceptNextMessageBox();
     chooseLanguage(QStringLiteral("Beta"));
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_EQ(modalsSeen[0].text, QStringLiteral("Cannot open file ") + programDir + QStringLiteral("Languages/About.zzz"));
-    EXPECT_EQ(tabText(f.PageControl1, f.Tab1), QStringLiteral("B9"));
+    EXPECT_EQ(tabText(widget<QTabWidget>("PageControl1"), widget<QWidget>("Tab1")), QStringLiteral("B9"));
     EXPECT_EQ(forms.SForm->Button3->text(), QStringLiteral("Bd5"));
-    EXPECT_EQ(f.SlotGrid->item(0, 0)->text(), QStringLiteral("Keypad")) << "element names not re-read";
+    EXPECT_EQ(slotGrid()->item(0, 0)->text(), QStringLiteral("Keypad")) << "element names not re-read";
     EXPECT_EQ(aboutLines().value(0), QStringLiteral("Alpha about")) << "About box keeps its lines";
 }
 
@@ -203,19 +203,20 @@ TEST_F(LanguageTest, FileAndProfileTextsAreShownAsPlainText)
     writeFile(QStringLiteral("Profiles/Motorola (All Models).eng"), "[Elements]\nElement02=<b>Logo</b>\n");
     startHere();
     openThroughDialog(writePat(QStringLiteral("show.pat"), documentOf({normalGlowshow(1, {frame(1, {entry(2, 1, 1, 1)})})})));
-    editor::TMForm &f = form();
-    f.PageControl1->setCurrentWidget(f.Tab2);
+    widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab2"));
     processEvents();
-    QTest::mouseClick(f.SlotGrid->viewport(), Qt::LeftButton, {}, f.SlotGrid->visualItemRect(f.SlotGrid->item(1, 0)).center());
+    QTest::mouseClick(slotGrid()->viewport(), Qt::LeftButton, {},
+                      slotGrid()->visualItemRect(slotGrid()->item(1, 0)).center());
     processEvents();
-    const QLabel *labels[] = {f.Label1, f.Label14, forms.SForm->Label1, f.ElName};
+    const QLabel *labels[] = {widget<QLabel>("Label1"), widget<QLabel>("Label14"), forms.SForm->Label1,
+                              widget<QLabel>("ElName")};
     const QString texts[] = {QStringLiteral("<b>x</b>"), QStringLiteral("<i>y</i>"), QStringLiteral("<u>z</u>"),
                              QStringLiteral("<b>Logo</b>")};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(labels[i]->text(), texts[i]) << labels[i]->objectName().toStdString();
         EXPECT_EQ(labels[i]->textFormat(), Qt::PlainText) << labels[i]->objectName().toStdString();
     }
-    EXPECT_EQ(f.ComboBox3->itemText(1), QStringLiteral("<b>Logo</b>"));
+    EXPECT_EQ(widget<QComboBox>("ComboBox3")->itemText(1), QStringLiteral("<b>Logo</b>"));
 }
 
 } // namespace

@@ -51,13 +51,13 @@ protected:
     void editEverySelectionAndSave(model::TDocument expected, bool rhythm)
     {
         editor::TMForm &f = startWith(expected, QStringLiteral("largest.pat"));
-        ASSERT_EQ(f.ListBox1->count(), Full);
+        ASSERT_EQ(widget<QListWidget>("ListBox1")->count(), Full);
         for (int g = 0; g < Full; ++g) {
-            f.ListBox1->setCurrentRow(g);
+            widget<QListWidget>("ListBox1")->setCurrentRow(g);
             ASSERT_EQ(f.Document.CurrentGlowshow, g);
-            ASSERT_EQ(f.EditGrid->model()->columnCount(), Full);
-            f.EditGrid->setCurrentIndex(f.EditGrid->model()->index(5, Full - 1));
-            f.TrackBar1->setValue(0); // red 15
+            ASSERT_EQ(editGrid()->model()->columnCount(), Full);
+            editGrid()->setCurrentIndex(editGrid()->model()->index(5, Full - 1));
+            widget<QSlider>("TrackBar1")->setValue(0); // red 15
             if (rhythm) {
                 ASSERT_LT(5u, expected.Glowshows[std::size_t(g)].Channels.size());
                 expected.Glowshows[std::size_t(g)].Channels[5].Steps[Full - 1].Red = 15;
@@ -65,7 +65,7 @@ protected:
                 expected.Glowshows[std::size_t(g)].Frames[Full - 1].Entries[5].Red = 15;
             }
         }
-        trigger(f.ASaveAction);
+        trigger(action("ASave"));
         EXPECT_TRUE(unexpectedModals.empty());
 
         const std::vector<std::uint8_t> bytes = model::EncodeGlowFile(expected);

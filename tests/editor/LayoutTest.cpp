@@ -181,7 +181,7 @@ protected:
 
     void clickCell(int column, int row)
     {
-        editor::EditGridView *grid = form().EditGrid;
+        editor::EditGridView *grid = editGrid();
         const QModelIndex index = grid->model()->index(row, column);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
         processEvents();
@@ -203,34 +203,34 @@ protected:
         editor::TMForm &f =
             startWith(documentOf({normalGlowshow(1, {frame(100, {entry(1, 15, 0, 0), entry(5, 15, 15, 15)})})}));
         ASSERT_TRUE(unexpectedModals.empty()) << unexpectedModals.front().text.toStdString();
-        ASSERT_EQ(f.ComboBox1->currentText(), language);
+        ASSERT_EQ(widget<QComboBox>("ComboBox1")->currentText(), language);
         if (window.isValid()) {
             f.resize(window);
             processEvents();
             ASSERT_EQ(f.size(), window);
         }
 
-        f.PageControl1->setCurrentWidget(f.Tab1);
+        widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab1"));
         expectNothingClipped(&f, "setup page");
 
-        f.PageControl1->setCurrentWidget(f.Tab2);
+        widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab2"));
         expectNothingClipped(&f, "glowshow options");
         clickCell(0, 0);
-        ASSERT_TRUE(f.GroupBox6->isVisible());
+        ASSERT_TRUE(widget<QGroupBox>("GroupBox6")->isVisible());
         expectNothingClipped(&f, "selected frame, full-colour element");
         clickCell(0, 4);
-        ASSERT_TRUE(f.GroupBox9->isVisible());
+        ASSERT_TRUE(widget<QGroupBox>("GroupBox9")->isVisible());
         expectNothingClipped(&f, "selected frame, on/off element");
-        f.PageControl2->setCurrentWidget(f.TabSheet1);
+        widget<QTabWidget>("PageControl2")->setCurrentWidget(widget<QWidget>("TabSheet1"));
         expectNothingClipped(&f, "element operations");
 
-        f.PageControl1->setCurrentWidget(f.Tab3);
+        widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab3"));
         expectNothingClipped(&f, "preview page");
-        f.ListBox2->setCurrentRow(0);
-        QTest::mouseClick(f.Button15, Qt::LeftButton);
-        ASSERT_TRUE(f.DXDraw->isVisible());
+        widget<QListWidget>("ListBox2")->setCurrentRow(0);
+        QTest::mouseClick(widget<QPushButton>("Button15"), Qt::LeftButton);
+        ASSERT_TRUE(widget<preview::DXDraw>("DXDraw")->isVisible());
         expectNothingClipped(&f, "preview page, playing");
-        QTest::mouseClick(f.Button15, Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>("Button15"), Qt::LeftButton);
 
         for (QWidget *dialog : {static_cast<QWidget *>(forms.SForm.get()), static_cast<QWidget *>(forms.AForm.get())}) {
             dialog->show();
@@ -263,7 +263,7 @@ using LayoutSizeTest = EditorFixture;
 TEST_F(LayoutSizeTest, EnglishKeepsTheDesignedWindowSizes)
 {
     editor::TMForm &f = start();
-    ASSERT_EQ(f.ComboBox1->currentText(), QStringLiteral("English"));
+    ASSERT_EQ(widget<QComboBox>("ComboBox1")->currentText(), QStringLiteral("English"));
     EXPECT_EQ(f.centralWidget()->size(), QSize(669, 485));
     EXPECT_EQ(forms.SForm->size(), QSize(255, 137));
     EXPECT_EQ(forms.AForm->size(), QSize(313, 298));

@@ -30,8 +30,8 @@ TEST_F(RegistrationTest, RegisterWritesMimePackageAndDesktopEntryQuotingTheProgr
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
     const ScopedDataHome scoped(home.path());
-    editor::TMForm &f = start();
-    trigger(f.ARegisterPATAction);
+    start();
+    trigger(action("ARegisterPAT"));
     for (const ModalSeen &m : unexpectedModals)
         ADD_FAILURE() << m.text.toStdString();
 
@@ -58,9 +58,9 @@ TEST_F(RegistrationTest, RegisterIntoUnwritableHomeReportsFailure)
     // A file where the folder must go: no one can create folders below it.
     testing_support::writeAll(home.filePath("blocked"), "x");
     const ScopedDataHome scoped(home.filePath("blocked"));
-    editor::TMForm &f = start();
+    start();
     acceptNextMessageBox();
-    trigger(f.ARegisterPATAction);
+    trigger(action("ARegisterPAT"));
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_TRUE(modalsSeen[0].text.startsWith("Failed to create key")) << modalsSeen[0].text.toStdString();
 }

@@ -45,10 +45,10 @@ protected:
 
 TEST_F(SettingsTest, FirstRunUsesAndStoresTheDefaults)
 {
-    editor::TMForm &f = start();
-    EXPECT_EQ(f.ComboBox1->currentText(), QStringLiteral("English"));
-    EXPECT_EQ(f.ComboBox2->currentText(), QStringLiteral("Motorola (All Models)"));
-    EXPECT_TRUE(f.CheckBox2->isChecked());
+    start();
+    EXPECT_EQ(widget<QComboBox>("ComboBox1")->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(widget<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Motorola (All Models)"));
+    EXPECT_TRUE(widget<QCheckBox>("CheckBox2")->isChecked());
     EXPECT_EQ(storedAll(), (QStringList{QStringLiteral("English"), QStringLiteral("Motorola (All Models)"),
                                         QStringLiteral("1")}));
     EXPECT_TRUE(unexpectedModals.empty());
@@ -58,9 +58,9 @@ TEST_F(SettingsTest, StoredNamesMatchIgnoringCaseAndAreWrittenBackInTheListsSpel
 {
     store(QStringLiteral("Profile settings/Language"), QStringLiteral("english"));
     store(QStringLiteral("Profile settings/Profile"), QStringLiteral("motorola lumen x1"));
-    editor::TMForm &f = start();
-    EXPECT_EQ(f.ComboBox1->currentText(), QStringLiteral("English"));
-    EXPECT_EQ(f.ComboBox2->currentText(), QStringLiteral("Motorola Lumen X1"));
+    start();
+    EXPECT_EQ(widget<QComboBox>("ComboBox1")->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(widget<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Motorola Lumen X1"));
     EXPECT_EQ(stored(QStringLiteral("Profile settings/Language")), QStringLiteral("English"));
     EXPECT_EQ(stored(QStringLiteral("Profile settings/Profile")), QStringLiteral("Motorola Lumen X1"));
 }
@@ -73,8 +73,8 @@ TEST_F(SettingsTest, HideUnusedSlotsIsReadAsAnInteger)
     } cases[] = {{"0", false}, {"1", true}, {"yes", true}, {"", true}, {"$0", false}, {"7", true}};
     for (const auto &c : cases) {
         store(QStringLiteral("Options/HideUnusedSlots"), QString::fromLatin1(c.value));
-        editor::TMForm &f = start();
-        EXPECT_EQ(f.CheckBox2->isChecked(), c.checked) << c.value;
+        start();
+        EXPECT_EQ(widget<QCheckBox>("CheckBox2")->isChecked(), c.checked) << c.value;
         EXPECT_EQ(stored(QStringLiteral("Options/HideUnusedSlots")), c.checked ? QStringLiteral("1") : QStringLiteral("0"))
             << c.value;
     }
@@ -83,8 +83,8 @@ TEST_F(SettingsTest, HideUnusedSlotsIsReadAsAnInteger)
 TEST_F(SettingsTest, ProfileThatNoLongerExistsIsStoredEmptyAtOnce)
 {
     store(QStringLiteral("Profile settings/Profile"), QStringLiteral("Motorola Gone"));
-    editor::TMForm &f = start();
-    EXPECT_EQ(f.ComboBox2->currentIndex(), -1);
+    start();
+    EXPECT_EQ(widget<QComboBox>("ComboBox2")->currentIndex(), -1);
     EXPECT_EQ(stored(QStringLiteral("Profile settings/Profile")), QString());
     EXPECT_EQ(stored(QStringLiteral("Profile settings/Language")), QStringLiteral("English"));
 }
@@ -96,7 +96,7 @@ TEST_F(SettingsTest, LanguageThatNoLongerExistsStopsTheStartUpBeforeWriting)
     editor::TMForm &f = start();
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_EQ(modalsSeen[0].text, QStringLiteral("Cannot open file " GLOW_DATA_DIR "/Languages/About."));
-    EXPECT_EQ(f.ComboBox2->count(), 0) << "profiles are not listed";
+    EXPECT_EQ(widget<QComboBox>("ComboBox2")->count(), 0) << "profiles are not listed";
     EXPECT_EQ(stored(QStringLiteral("Profile settings/Language")), QStringLiteral("Klingon"));
     EXPECT_EQ(stored(QStringLiteral("Profile settings/Profile")), QStringLiteral("<missing>"));
 
@@ -109,12 +109,12 @@ TEST_F(SettingsTest, ExitAndCloseBoxStoreAChangedProfileAndOption)
 {
     for (const bool throughExit : {true, false}) {
         editor::TMForm &f = start();
-        chooseFrom(f.ComboBox2, QStringLiteral("Motorola Pico S2"));
-        f.CheckBox2->click();
+        chooseFrom(widget<QComboBox>("ComboBox2"), QStringLiteral("Motorola Pico S2"));
+        widget<QCheckBox>("CheckBox2")->click();
         ASSERT_EQ(stored(QStringLiteral("Profile settings/Profile")), QStringLiteral("Motorola (All Models)"))
             << "not stored before closing";
         if (throughExit)
-            trigger(f.AExitAction);
+            trigger(action("AExit"));
         else
             f.close();
         processEvents();

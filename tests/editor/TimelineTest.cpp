@@ -15,11 +15,11 @@ namespace {
 
 class TimelineTest : public GridFixtureBase {
 protected:
-    QPoint centreOf(int column, int row) const { return form().EditGrid->visualRect(cell(column, row)).center(); }
+    QPoint centreOf(int column, int row) const { return editGrid()->visualRect(cell(column, row)).center(); }
 
     void dragCells(QPoint from, QPoint to)
     {
-        QWidget *viewport = form().EditGrid->viewport();
+        QWidget *viewport = editGrid()->viewport();
         QTest::mousePress(viewport, Qt::LeftButton, {}, centreOf(from.x(), from.y()));
         QTest::mouseMove(viewport, centreOf(to.x(), to.y()));
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, centreOf(to.x(), to.y()));
@@ -29,19 +29,19 @@ protected:
     void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            QTest::keyClick(form().EditGrid, key, modifiers);
+            QTest::keyClick(editGrid(), key, modifiers);
         processEvents();
     }
 
     void clickFrameNumber(int column, Qt::KeyboardModifiers modifiers = {})
     {
-        QTableWidget *numbers = form().FrameGrid;
+        QTableWidget *numbers = frameGrid();
         QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers,
                           numbers->visualItemRect(numbers->item(0, column)).center());
         processEvents();
     }
 
-    QRect range() const { return form().EditGrid->range(); }
+    QRect range() const { return editGrid()->range(); }
 };
 
 model::TFrame frameOf(std::uint16_t duration, std::vector<model::TFrameEntry> entries)
@@ -56,10 +56,10 @@ TEST_F(TimelineTest, TheCurrentCellShowsAMarkOnBlackWhiteFullColourAndHatchedCel
     const int rows[] = {0, 1, 3, 5}; // black, white, orange, no entry (hatched)
     for (int row : rows) {
         clickCell(1, 0);
-        const QImage before = form().EditGrid->viewport()->grab().toImage();
+        const QImage before = editGrid()->viewport()->grab().toImage();
         clickCell(0, row);
-        const QImage after = form().EditGrid->viewport()->grab().toImage();
-        const QRect r = form().EditGrid->visualRect(cell(0, row));
+        const QImage after = editGrid()->viewport()->grab().toImage();
+        const QRect r = editGrid()->visualRect(cell(0, row));
         const QColor fill = before.pixelColor(r.center());
         int strongest = 0;
         for (int inset = 0; inset < 3; ++inset) {
@@ -86,7 +86,7 @@ TEST_F(TimelineTest, ARangeIsDrawnOverTheCellsWithoutHidingTheirColours)
     const QColor washed = cellColour(1, 0);
     EXPECT_NE(washed, bare);
     EXPECT_GT(washed.red(), 150) << "red stays red under the range";
-    EXPECT_EQ(form().EditGrid->currentIndex(), cell(0, 0)) << "a drag never moves the current cell";
+    EXPECT_EQ(editGrid()->currentIndex(), cell(0, 0)) << "a drag never moves the current cell";
 }
 
 TEST_F(TimelineTest, DragShiftArrowsDuplicateMoveFadeCopyPasteAndSaveGiveTheExpectedBytes)
@@ -111,10 +111,10 @@ TEST_F(TimelineTest, DragShiftArrowsDuplicateMoveFadeCopyPasteAndSaveGiveTheExpe
     clickCell(0, 0);
     keys(Qt::Key_Right, Qt::ShiftModifier, 4);
     ASSERT_EQ(range(), QRect(QPoint(0, 0), QPoint(4, 0)));
-    trigger(form().Timeline->AFadeRange); // red 0 → 6 over five frames
+    trigger(action("AFadeRange")); // red 0 → 6 over five frames
     keys(Qt::Key_C, Qt::ControlModifier);
 
-    QListWidget *list = form().ListBox1;
+    QListWidget *list = widget<QListWidget>("ListBox1");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     processEvents();
     clickCell(0, 0);
@@ -184,9 +184,9 @@ TEST_F(TimelineTest, FrameNumbersSelectWholeColumnsAndATypedDurationSetsThemAll)
     openHere(documentOf({normalGlowshow(1, {frameOf(10, {}), frameOf(20, {}), frameOf(30, {}), frameOf(40, {})})}));
     clickFrameNumber(1);
     clickFrameNumber(3, Qt::ShiftModifier);
-    ASSERT_TRUE(form().EditGrid->wholeColumns());
+    ASSERT_TRUE(editGrid()->wholeColumns());
     EXPECT_EQ(range(), QRect(QPoint(1, 0), QPoint(3, 5)));
-    QTableWidget *grid = form().FrameGrid;
+    QTableWidget *grid = frameGrid();
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 2)).center());
     processEvents();
     auto *edit = grid->viewport()->findChild<QLineEdit *>();
@@ -223,7 +223,7 @@ TEST_F(TimelineTest, SetDurationsGivesEachColumnOneValueOrSpreadsATotal)
         });
         if (c.durations == std::vector<int>{10, 20, 30, 40})
             acceptNextMessageBox(); // too long for three frames: refused with a message
-        trigger(form().Timeline->ASetDurations);
+        trigger(action("ASetDurations"));
         std::vector<int> durations;
         for (const model::TFrame &f : shown().Frames)
             durations.push_back(f.Duration);
@@ -237,13 +237,13 @@ TEST_F(TimelineTest, SpaceAndHomeEndWorkTheCurrentCellFromTheKeyboard)
     openHere(documentOf({normalGlowshow(1, {frameOf(10, {entry(1, 0, 0, 0)}), frameOf(20, {}), frameOf(30, {})})}));
     clickCell(1, 0);
     keys(Qt::Key_Home);
-    EXPECT_EQ(form().EditGrid->currentIndex(), cell(0, 0));
+    EXPECT_EQ(editGrid()->currentIndex(), cell(0, 0));
     keys(Qt::Key_Space);
     EXPECT_EQ(colourOf(shown().Frames[0].Entries[0]), (std::array<int, 3>{15, 15, 15}));
     keys(Qt::Key_End);
-    EXPECT_EQ(form().EditGrid->currentIndex(), cell(2, 0));
+    EXPECT_EQ(editGrid()->currentIndex(), cell(2, 0));
     keys(Qt::Key_Down);
-    EXPECT_EQ(form().EditGrid->currentIndex(), cell(2, 1));
+    EXPECT_EQ(editGrid()->currentIndex(), cell(2, 1));
 }
 
 } // namespace

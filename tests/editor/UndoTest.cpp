@@ -40,19 +40,19 @@ protected:
 
     void undoAll()
     {
-        while (form().AUndoAction->isEnabled())
-            trigger(form().AUndoAction);
+        while (action("AUndo")->isEnabled())
+            trigger(action("AUndo"));
     }
 
     void redoAll()
     {
-        while (form().ARedoAction->isEnabled())
-            trigger(form().ARedoAction);
+        while (action("ARedo")->isEnabled())
+            trigger(action("ARedo"));
     }
 
     void selectGlowshow(int row)
     {
-        QListWidget *list = form().ListBox1;
+        QListWidget *list = widget<QListWidget>("ListBox1");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         processEvents();
     }
@@ -70,16 +70,16 @@ TEST_F(UndoTest, EveryFamilyOfCommandsUndoesToTheOpenedBytesAndRedoesToTheEdited
          [this] {
              clickCell(0, 0);
              for (int i = 0; i < 3; ++i) // a run of keys on one track bar is one step
-                 QTest::keyClick(form().TrackBar1, Qt::Key_Up);
+                 QTest::keyClick(widget<QSlider>("TrackBar1"), Qt::Key_Up);
              clickCell(1, 0);
-             click(form().Button2); // previous colour
+             click(widget<QPushButton>("Button2")); // previous colour
              clickCell(0, 4);
-             trigger(form().AMakeOn_OffAction);
+             trigger(action("AMakeOn_Off"));
          },
          3, "On/Off"},
         {"right-drag",
          [this] {
-             editor::EditGridView *grid = form().EditGrid;
+             editor::EditGridView *grid = editGrid();
              QTest::mousePress(grid->viewport(), Qt::RightButton, {}, grid->visualRect(cell(0, 4)).center());
              QMouseEvent move(QEvent::MouseMove, grid->visualRect(cell(2, 4)).center(),
                               grid->viewport()->mapToGlobal(grid->visualRect(cell(2, 4)).center()), Qt::NoButton,
@@ -90,50 +90,50 @@ TEST_F(UndoTest, EveryFamilyOfCommandsUndoesToTheOpenedBytesAndRedoesToTheEdited
          1, "Switch cells"},
         {"frame count",
          [this] {
-             form().SpinEdit5->setValue(1);
-             form().SpinEdit5->setValue(5);
+             widget<QSpinBox>("SpinEdit5")->setValue(1);
+             widget<QSpinBox>("SpinEdit5")->setValue(5);
          },
          2, "Number of frames"},
         {"element commands",
          [this] {
              clickSlot(3);
-             trigger(form().AAddAllFramesAction);
+             trigger(action("AAddAllFrames"));
              clickSlot(0);
-             form().ComboBox3->setCurrentIndex(5);
-             emit form().ComboBox3->activated(5);
-             trigger(form().ACopyAllFramesAction);
-             trigger(form().ADelAllFramesAction);
+             widget<QComboBox>("ComboBox3")->setCurrentIndex(5);
+             emit widget<QComboBox>("ComboBox3")->activated(5);
+             trigger(action("ACopyAllFrames"));
+             trigger(action("ADelAllFrames"));
              clickCell(1, 1);
-             trigger(form().ADelFrameAction);
+             trigger(action("ADelFrame"));
          },
          4, "Remove element"},
         {"glowshow commands",
          [this] {
-             trigger(form().AGlowCopyAction);
-             trigger(form().AGlowMoveDownAction);
+             trigger(action("AGlowCopy"));
+             trigger(action("AGlowMoveDown"));
              answerGlowshowType(2);
-             trigger(form().AAddNewGlowAction);
+             trigger(action("AAddNewGlow"));
              selectGlowshow(0);
-             trigger(form().ADelGlowAction);
+             trigger(action("ADelGlow"));
          },
          4, "Delete glowshow"},
         {"properties",
          [this] {
-             form().CheckBox1->click();
-             form().SpinEdit1->setValue(700);
-             form().SpinEdit1->setValue(750);
-             form().ComboBox4->setCurrentIndex(4);
-             emit form().ComboBox4->activated(4);
+             widget<QCheckBox>("CheckBox1")->click();
+             widget<QSpinBox>("SpinEdit1")->setValue(700);
+             widget<QSpinBox>("SpinEdit1")->setValue(750);
+             widget<QComboBox>("ComboBox4")->setCurrentIndex(4);
+             emit widget<QComboBox>("ComboBox4")->activated(4);
              selectGlowshow(1);
              clickSlot(0);
-             form().SpinEdit3->setValue(2000);
+             widget<QSpinBox>("SpinEdit3")->setValue(2000);
          },
          4, "Sound frequency"},
         {"trailer",
          [this] {
-             form().CheckBox3->click();
-             QTest::keyClicks(form().Edit1, "abc");
-             QTest::keyClicks(form().Memo1, "xy");
+             widget<QCheckBox>("CheckBox3")->click();
+             QTest::keyClicks(widget<QLineEdit>("Edit1"), "abc");
+             QTest::keyClicks(widget<QPlainTextEdit>("Memo1"), "xy");
          },
          3, "Second note"},
     };
@@ -145,7 +145,7 @@ TEST_F(UndoTest, EveryFamilyOfCommandsUndoesToTheOpenedBytesAndRedoesToTheEdited
         const QByteArray opened = fileBytes(file);
         c.edit();
         EXPECT_EQ(stack().count(), c.steps);
-        EXPECT_EQ(form().AUndoAction->text().remove(QLatin1Char('&')),
+        EXPECT_EQ(action("AUndo")->text().remove(QLatin1Char('&')),
                   QStringLiteral("Undo %1").arg(QLatin1String(c.lastStep)));
         EXPECT_TRUE(form().isWindowModified());
         const QByteArray edited = encoded(form().Document);
@@ -156,7 +156,7 @@ TEST_F(UndoTest, EveryFamilyOfCommandsUndoesToTheOpenedBytesAndRedoesToTheEdited
         EXPECT_FALSE(form().isWindowModified());
         redoAll();
         EXPECT_EQ(encoded(form().Document), edited);
-        trigger(form().ASaveAction);
+        trigger(action("ASave"));
         EXPECT_EQ(fileBytes(file), edited);
         EXPECT_FALSE(form().isWindowModified());
         EXPECT_TRUE(unexpectedModals.empty());
@@ -168,19 +168,19 @@ TEST_F(UndoTest, UndoSelectsTheGlowshowAndCellItChangedAndShowsTheRestoredValues
     openHere(sample());
     selectGlowshow(2);
     clickCell(0, 3);
-    QTest::keyClick(form().TrackBar2, Qt::Key_Down);
+    QTest::keyClick(widget<QSlider>("TrackBar2"), Qt::Key_Down);
     ASSERT_EQ(form().Document.Glowshows[2].Frames[0].Entries[0].Green, 1);
     selectGlowshow(0);
     clickCell(1, 1);
 
-    trigger(form().AUndoAction);
-    EXPECT_EQ(form().ListBox1->currentRow(), 2);
-    EXPECT_EQ(form().EditGrid->currentIndex(), cell(0, 3));
-    EXPECT_EQ(form().Edit3->text(), QStringLiteral("2"));
+    trigger(action("AUndo"));
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), 2);
+    EXPECT_EQ(editGrid()->currentIndex(), cell(0, 3));
+    EXPECT_EQ(widget<QLineEdit>("Edit3")->text(), QStringLiteral("2"));
     EXPECT_EQ(form().Document.Glowshows[2].Frames[0].Entries[0].Green, 2);
-    EXPECT_EQ(form().ARedoAction->text().remove(QLatin1Char('&')), QStringLiteral("Redo Colour"));
+    EXPECT_EQ(action("ARedo")->text().remove(QLatin1Char('&')), QStringLiteral("Redo Colour"));
     // Showing the restored cell is not an edit: nothing new to undo, the redo survives.
-    EXPECT_TRUE(form().ARedoAction->isEnabled());
+    EXPECT_TRUE(action("ARedo")->isEnabled());
 }
 
 TEST_F(UndoTest, ShowingACellStoresNothingEvenWhenItsValueIsOutOfRange)
@@ -190,7 +190,7 @@ TEST_F(UndoTest, ShowingACellStoresNothingEvenWhenItsValueIsOutOfRange)
     openHere(doc);
     clickCell(0, 0);
     EXPECT_EQ(form().Document.Glowshows[0].Frames[0].Entries[0].Red, 200);
-    EXPECT_FALSE(form().AUndoAction->isEnabled());
+    EXPECT_FALSE(action("AUndo")->isEnabled());
     EXPECT_FALSE(form().isWindowModified());
 }
 
@@ -201,12 +201,12 @@ TEST_F(UndoTest, TitleNamesTheFileAndMarksItModified)
     openThroughDialog(writePat(QStringLiteral("lights.pat"), sample()));
     EXPECT_EQ(form().windowTitle(), QStringLiteral("lights.pat[*] \u2014 Orrin's Glowshow Editor 2.1.1"));
     EXPECT_FALSE(form().isWindowModified());
-    form().CheckBox3->click();
+    widget<QCheckBox>("CheckBox3")->click();
     EXPECT_TRUE(form().isWindowModified());
     answerMessageBox(QMessageBox::Discard);
-    trigger(form().ANewFileAction);
+    trigger(action("ANewFile"));
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Untitled[*] \u2014 Orrin's Glowshow Editor 2.1.1"));
-    EXPECT_FALSE(form().AUndoAction->isEnabled());
+    EXPECT_FALSE(action("AUndo")->isEnabled());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Nothing is lost by closing, opening or starting anew: the question, its answers, and the
 // recovery copy that outlives a killed editor.
+#include "ChildProcess.h"
 #include "GridFixture.h"
 
 #include "editor/Recovery.h"
@@ -40,15 +41,15 @@ TEST_F(UnsavedChangesTest, CommandsAskOnlyWhenModifiedAndGoOnOnlyAfterSaveOrDisc
     };
     const QString other = writePat(QStringLiteral("other.pat"), documentOf({normalGlowshow(9, {frame(1, {})})}));
     const Command commands[] = {
-        {"Exit", [this] { trigger(form().AExitAction); }, [this] { return !form().isVisible(); }},
+        {"Exit", [this] { trigger(action("AExit")); }, [this] { return !form().isVisible(); }},
         {"close box", [this] { form().close(); }, [this] { return !form().isVisible(); }},
         {"Open",
          [this, other] {
              dialogs.openNames = {other};
-             trigger(form().AOpenFileAction);
+             trigger(action("AOpenFile"));
          },
          [this, other] { return form().Document.GlowFile.FileName == other.toStdString(); }},
-        {"New", [this] { trigger(form().ANewFileAction); }, [this] { return form().Document.Glowshows.empty(); }},
+        {"New", [this] { trigger(action("ANewFile")); }, [this] { return form().Document.Glowshows.empty(); }},
     };
     const struct {
         Answer answer;
@@ -73,7 +74,7 @@ TEST_F(UnsavedChangesTest, CommandsAskOnlyWhenModifiedAndGoOnOnlyAfterSaveOrDisc
             modalsSeen.clear();
             QByteArray edited = opened;
             if (a.answer != Unmodified) {
-                form().CheckBox3->click();
+                widget<QCheckBox>("CheckBox3")->click();
                 edited = encoded(form().Document);
             }
             switch (a.answer) {
@@ -108,9 +109,9 @@ TEST_F(UnsavedChangesTest, CommandsAskOnlyWhenModifiedAndGoOnOnlyAfterSaveOrDisc
 TEST_F(UnsavedChangesTest, SaveAnswerOnAnUntitledDocumentAsksForAName)
 {
     startHere();
-    trigger(form().ANewFileAction);
+    trigger(action("ANewFile"));
     answerGlowshowType(1);
-    trigger(form().AAddNewGlowAction);
+    trigger(action("AAddNewGlow"));
     const QByteArray edited = encoded(form().Document);
     dialogs.saveNames = {path(QStringLiteral("named.pat"))};
     answerMessageBox(QMessageBox::Save);
@@ -123,13 +124,13 @@ TEST_F(UnsavedChangesTest, UndoIsOffWhilePreviewPlays)
 {
     startHere();
     openThroughDialog(writePat(QStringLiteral("show.pat"), lights()));
-    form().CheckBox3->click();
-    ASSERT_TRUE(form().AUndoAction->isEnabled());
-    form().ListBox2->setCurrentRow(0);
-    form().Button15->click();
-    EXPECT_FALSE(form().AUndoAction->isEnabled());
-    form().Button15->click();
-    EXPECT_TRUE(form().AUndoAction->isEnabled());
+    widget<QCheckBox>("CheckBox3")->click();
+    ASSERT_TRUE(action("AUndo")->isEnabled());
+    widget<QListWidget>("ListBox2")->setCurrentRow(0);
+    widget<QPushButton>("Button15")->click();
+    EXPECT_FALSE(action("AUndo")->isEnabled());
+    widget<QPushButton>("Button15")->click();
+    EXPECT_TRUE(action("AUndo")->isEnabled());
 }
 
 // The recovery copies lie in the fixture's own folder.
@@ -149,13 +150,27 @@ protected:
     }
 };
 
-// Runs only as the child of KilledEditorsChangesComeBack: edits, waits for its copy, and hangs
-// until it is killed.
-TEST_F(RecoveryTest, ChildEditsAndWaitsToBeKilled)
+// The editor that KilledEditorsChangesComeBack kills: it edits, waits for its copy, and hangs
+// until it is killed. It runs in a process of its own, never as a test.
+class RecoveryChild : public RecoveryTest {
+public:
+    using RecoveryTest::SetUp;
+    void TestBody() override;
+};
+
+int runRecoveryChild()
+{
+    RecoveryChild child;
+    child.SetUp();
+    child.TestBody();
+    return 0;
+}
+
+const testing_support::ChildProcess recoveryChild("recovery", &runRecoveryChild);
+
+void RecoveryChild::TestBody()
 {
     const QString folder = qEnvironmentVariable("GLOW_RECOVERY_CHILD");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "runs as the child of another test";
     dir.remove();
     editor::EditorEnvironment environment;
     environment.programDir = QStringLiteral(GLOW_DATA_DIR "/");
@@ -164,8 +179,8 @@ TEST_F(RecoveryTest, ChildEditsAndWaitsToBeKilled)
     environment.settingsFile = folder + QStringLiteral("/settings.ini");
     environment.recoveryFolder = folder + QStringLiteral("/recovery");
     forms = editor::createForms(std::move(environment));
-    form().CheckBox3->click();
-    form().Edit1->setText(QStringLiteral("unsaved"));
+    widget<QCheckBox>("CheckBox3")->click();
+    widget<QLineEdit>("Edit1")->setText(QStringLiteral("unsaved"));
     testing_support::writeAll(folder + QStringLiteral("/expected.bin"), encoded(form().Document));
     while (QDir(folder + QStringLiteral("/recovery")).entryList({QStringLiteral("*.json")}).isEmpty())
         QTest::qWait(20);
@@ -184,9 +199,9 @@ TEST_F(RecoveryTest, KilledEditorsChangesComeBackOnYesAndAreGoneOnNo)
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("GLOW_RECOVERY_CHILD"), dir.path());
+        env.insert(QString::fromLatin1(testing_support::ChildVariable), QStringLiteral("recovery"));
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=RecoveryTest.ChildEditsAndWaitsToBeKilled")});
+        child.start(QCoreApplication::applicationFilePath(), {});
         ASSERT_TRUE(child.waitForStarted());
         QByteArray out;
         while (!out.contains("READY") && child.waitForReadyRead(30000))
@@ -206,7 +221,7 @@ TEST_F(RecoveryTest, KilledEditorsChangesComeBackOnYesAndAreGoneOnNo)
             EXPECT_EQ(encoded(form().Document), expected);
             EXPECT_EQ(form().Document.GlowFile.FileName, file.toStdString());
             EXPECT_TRUE(form().isWindowModified());
-            trigger(form().ASaveAction);
+            trigger(action("ASave"));
             EXPECT_EQ(fileBytes(file), expected);
             EXPECT_TRUE(copies().isEmpty()) << "saved: no copy is needed";
         } else {
@@ -228,7 +243,7 @@ TEST_F(RecoveryTest, TwoEditorsKeepTheirOwnCopiesAndNeitherOffersTheOthers)
     startHere({file});
     EXPECT_TRUE(modalsSeen.empty() && unexpectedModals.empty());
     for (editor::TMForm *f : {first.MForm.get(), forms.MForm.get()}) {
-        f->CheckBox3->click();
+        childNamed<QCheckBox>(*f, "CheckBox3")->click();
         flushRecovery(*f);
     }
     EXPECT_EQ(copies().size(), 2);
@@ -249,9 +264,9 @@ TEST_F(RecoveryTest, CopyIsWrittenOncePerQuietPeriodNotOnEveryKeystroke)
 {
     startHere();
     openThroughDialog(writePat(QStringLiteral("show.pat"), lights()));
-    form().CheckBox3->click();
+    widget<QCheckBox>("CheckBox3")->click();
     for (int i = 0; i < 20; ++i) {
-        QTest::keyClicks(form().Edit1, QStringLiteral("a"));
+        QTest::keyClicks(widget<QLineEdit>("Edit1"), QStringLiteral("a"));
         processEvents();
     }
     EXPECT_TRUE(copies().isEmpty()) << "still typing";

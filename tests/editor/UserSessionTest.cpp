@@ -74,7 +74,7 @@ protected:
 
     void rightClickCell(int column, int row)
     {
-        editor::EditGridView *grid = form().EditGrid;
+        editor::EditGridView *grid = editGrid();
         const QPoint at = grid->visualRect(cell(column, row)).center();
         QTest::mousePress(grid->viewport(), Qt::RightButton, {}, at);
         QTest::mouseRelease(grid->viewport(), Qt::RightButton, {}, at);
@@ -83,7 +83,7 @@ protected:
 
     void typeDuration(int column, const QString &text)
     {
-        QTableWidget *grid = form().FrameGrid;
+        QTableWidget *grid = frameGrid();
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, column)).center());
         processEvents();
         auto *edit = grid->viewport()->findChild<QLineEdit *>();
@@ -227,50 +227,51 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
 
     editor::TMForm &f = start({samplePath});
     ASSERT_TRUE(unexpectedModals.empty()) << unexpectedModals.front().text.toStdString();
-    ASSERT_EQ(f.PageControl1->currentWidget(), f.Tab2);
-    ASSERT_EQ(f.ListBox1->count(), 6);
+    ASSERT_EQ(widget<QTabWidget>("PageControl1")->currentWidget(), widget<QWidget>("Tab2"));
+    ASSERT_EQ(widget<QListWidget>("ListBox1")->count(), 6);
 
     // The profile, on the Setup page.
-    clickTab(f.PageControl1, f.Tab1);
+    clickTab(widget<QTabWidget>("PageControl1"), widget<QWidget>("Tab1"));
     // The list is sorted: the next line after the default profile, taken with the arrow key.
-    ASSERT_EQ(f.ComboBox2->currentText(), QStringLiteral("Motorola (All Models)"));
-    QTest::keyClick(f.ComboBox2, Qt::Key_Down);
+    ASSERT_EQ(widget<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Motorola (All Models)"));
+    QTest::keyClick(widget<QComboBox>("ComboBox2"), Qt::Key_Down);
     processEvents();
-    ASSERT_EQ(f.ComboBox2->currentText(), QStringLiteral("Motorola Lumen X1"));
+    ASSERT_EQ(widget<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Motorola Lumen X1"));
 
     // The glowshow, and one frame more, typed.
-    clickTab(f.PageControl1, f.Tab2);
-    clickLine(f.ListBox1, MusicPlayer);
-    EXPECT_EQ(f.ListBox1->item(MusicPlayer)->text(), QStringLiteral("(80) Music player"));
-    ASSERT_EQ(f.SpinEdit5->value(), 4);
-    QTest::keyClick(f.SpinEdit5, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(f.SpinEdit5, QStringLiteral("5"));
-    QTest::keyClick(f.SpinEdit5, Qt::Key_Return);
+    clickTab(widget<QTabWidget>("PageControl1"), widget<QWidget>("Tab2"));
+    clickLine(widget<QListWidget>("ListBox1"), MusicPlayer);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->item(MusicPlayer)->text(), QStringLiteral("(80) Music player"));
+    ASSERT_EQ(widget<QSpinBox>("SpinEdit5")->value(), 4);
+    QTest::keyClick(widget<QSpinBox>("SpinEdit5"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget<QSpinBox>("SpinEdit5"), QStringLiteral("5"));
+    QTest::keyClick(widget<QSpinBox>("SpinEdit5"), Qt::Key_Return);
     processEvents();
-    ASSERT_EQ(f.EditGrid->model()->columnCount(), 5);
-    ASSERT_EQ(f.FrameGrid->columnCount(), 5);
-    EXPECT_EQ(f.FrameGrid->item(1, 4)->text(), QStringLiteral("0"));
+    ASSERT_EQ(editGrid()->model()->columnCount(), 5);
+    ASSERT_EQ(frameGrid()->columnCount(), 5);
+    EXPECT_EQ(frameGrid()->item(1, 4)->text(), QStringLiteral("0"));
 
     // A cell, then its colour on the track bars: green dragged to the top, blue up three steps.
     clickCell(0, 2);
-    ASSERT_TRUE(f.GroupBox6->isVisible());
-    EXPECT_EQ(f.Edit2->text(), QStringLiteral("15"));
-    EXPECT_EQ(f.Edit3->text(), QStringLiteral("0"));
-    dragHandleToTop(f.TrackBar2);
-    EXPECT_EQ(f.Edit3->text(), QStringLiteral("15")) << "the top of a colour track bar is full strength";
+    ASSERT_TRUE(widget<QGroupBox>("GroupBox6")->isVisible());
+    EXPECT_EQ(widget<QLineEdit>("Edit2")->text(), QStringLiteral("15"));
+    EXPECT_EQ(widget<QLineEdit>("Edit3")->text(), QStringLiteral("0"));
+    dragHandleToTop(widget<QSlider>("TrackBar2"));
+    EXPECT_EQ(widget<QLineEdit>("Edit3")->text(), QStringLiteral("15"))
+        << "the top of a colour track bar is full strength";
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(f.TrackBar3, Qt::Key_Up);
+        QTest::keyClick(widget<QSlider>("TrackBar3"), Qt::Key_Up);
     processEvents();
-    EXPECT_EQ(f.Edit4->text(), QStringLiteral("3"));
+    EXPECT_EQ(widget<QLineEdit>("Edit4")->text(), QStringLiteral("3"));
     EXPECT_EQ(cellColour(0, 2), QColor(255, 255, 51));
 
     // An empty cell of the new frame, then element 1 into every frame.
     clickCell(4, 0);
     EXPECT_TRUE(cellShowsPattern(4, 0));
-    EXPECT_TRUE(f.Button1->isEnabled());
+    EXPECT_TRUE(widget<QPushButton>("Button1")->isEnabled());
     clickSlot(0);
-    ASSERT_EQ(f.PageControl2->currentWidget(), f.TabSheet1);
-    click(f.Button9);
+    ASSERT_EQ(widget<QTabWidget>("PageControl2")->currentWidget(), widget<QWidget>("TabSheet1"));
+    click(widget<QPushButton>("Button9"));
     for (int column = 0; column < 5; ++column)
         EXPECT_EQ(cellColour(column, 0), QColor(0, 0, 0)) << "column " << column;
 
@@ -280,14 +281,14 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
     EXPECT_EQ(cellColour(2, 5), QColor(255, 0, 0)) << "magenta lights the on/off element in its colour";
     rightClickCell(2, 5);
     EXPECT_EQ(cellColour(2, 5), QColor(0, 0, 0));
-    EXPECT_EQ(f.EditGrid->currentIndex(), cell(4, 0));
+    EXPECT_EQ(editGrid()->currentIndex(), cell(4, 0));
 
     typeDuration(4, QStringLiteral("450"));
-    EXPECT_EQ(f.FrameGrid->item(1, 4)->text(), QStringLiteral("450"));
+    EXPECT_EQ(frameGrid()->item(1, 4)->text(), QStringLiteral("450"));
 
-    click(f.Button11);
-    EXPECT_EQ(f.ListBox1->currentRow(), MusicPlayer - 1);
-    EXPECT_EQ(f.ListBox1->item(MusicPlayer - 1)->text(), QStringLiteral("(80) Music player"));
+    click(widget<QPushButton>("Button11"));
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), MusicPlayer - 1);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->item(MusicPlayer - 1)->text(), QStringLiteral("(80) Music player"));
 
     // Save with its shortcut; the file was named on the command line.
     QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier);
@@ -302,13 +303,15 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
     EXPECT_TRUE(unexpectedModals.empty());
 
     // The edited glowshow played to its end.
-    clickTab(f.PageControl1, f.Tab3);
-    const int previewLine =
-        f.ListBox2->row(f.ListBox2->findItems(QStringLiteral("(80) Music player"), Qt::MatchExactly).value(0));
+    clickTab(widget<QTabWidget>("PageControl1"), widget<QWidget>("Tab3"));
+    const int previewLine = widget<QListWidget>("ListBox2")
+                                ->row(widget<QListWidget>("ListBox2")
+                                          ->findItems(QStringLiteral("(80) Music player"), Qt::MatchExactly)
+                                          .value(0));
     ASSERT_GE(previewLine, 0);
-    clickLine(f.ListBox2, previewLine);
-    ASSERT_TRUE(f.Button15->isEnabled());
-    const QString play = f.Button15->text();
+    clickLine(widget<QListWidget>("ListBox2"), previewLine);
+    ASSERT_TRUE(widget<QPushButton>("Button15")->isEnabled());
+    const QString play = widget<QPushButton>("Button15")->text();
 
     struct Shown {
         QImage picture;
@@ -317,28 +320,28 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
     std::vector<Shown> shown;
     preview::QtDrawingSurface &surface = f.previewSurface();
     QObject::connect(&surface, &preview::QtDrawingSurface::flipped, &surface, [&] {
-        shown.push_back({surface.frontBuffer().copy(), f.Timer1->interval()});
+        shown.push_back({surface.frontBuffer().copy(), widget<QTimer>("Timer1")->interval()});
     });
-    QTest::mouseClick(f.Button15, Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>("Button15"), Qt::LeftButton);
     processEvents();
-    EXPECT_TRUE(f.DXDraw->isVisible());
-    EXPECT_FALSE(f.Tab1->isEnabled());
-    EXPECT_FALSE(f.File2->menuAction()->isEnabled());
-    EXPECT_NE(f.Button15->text(), play);
-    ASSERT_TRUE(f.Timer1->isActive());
+    EXPECT_TRUE(widget<preview::DXDraw>("DXDraw")->isVisible());
+    EXPECT_FALSE(widget<QWidget>("Tab1")->isEnabled());
+    EXPECT_FALSE(widget<QMenu>("File2")->menuAction()->isEnabled());
+    EXPECT_NE(widget<QPushButton>("Button15")->text(), play);
+    ASSERT_TRUE(widget<QTimer>("Timer1")->isActive());
 
     // The timer's own event, delivered at once instead of waiting out the frames; a tick the
     // real timer delivers meanwhile is recorded the same way.
-    for (int ticks = 0; ticks < 10 && f.Timer1->isActive(); ++ticks) {
-        QTimerEvent tick(f.Timer1->timerId());
-        QCoreApplication::sendEvent(f.Timer1, &tick);
+    for (int ticks = 0; ticks < 10 && widget<QTimer>("Timer1")->isActive(); ++ticks) {
+        QTimerEvent tick(widget<QTimer>("Timer1")->timerId());
+        QCoreApplication::sendEvent(widget<QTimer>("Timer1"), &tick);
         processEvents();
     }
-    EXPECT_FALSE(f.Timer1->isActive());
-    EXPECT_EQ(f.Button15->text(), play);
-    EXPECT_TRUE(f.Tab1->isEnabled());
-    EXPECT_TRUE(f.Tab2->isEnabled());
-    EXPECT_TRUE(f.File2->menuAction()->isEnabled());
+    EXPECT_FALSE(widget<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(widget<QPushButton>("Button15")->text(), play);
+    EXPECT_TRUE(widget<QWidget>("Tab1")->isEnabled());
+    EXPECT_TRUE(widget<QWidget>("Tab2")->isEnabled());
+    EXPECT_TRUE(widget<QMenu>("File2")->menuAction()->isEnabled());
 
     const model::TGlowshow &played = expected.Glowshows.at(MusicPlayer - 1);
     ASSERT_EQ(shown.size(), played.Frames.size());
@@ -370,7 +373,7 @@ TEST_F(UserSessionTest, EditSaveAndPlayTheSampleWithTheLumenX1Profile)
                 << "frame " << i << " element " << element << (lit[element] ? " lit" : " unlit");
         }
     }
-    EXPECT_EQ(f.Timer1->interval(), played.Frames.back().Duration);
+    EXPECT_EQ(widget<QTimer>("Timer1")->interval(), played.Frames.back().Duration);
 }
 
 } // namespace

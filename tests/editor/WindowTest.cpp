@@ -73,8 +73,8 @@ TEST_F(WindowTest, WindowKeepsItsDesignedSizeAsLeastAndGivesMoreRoomToTheGrid)
     editor::TMForm &f = form();
     const QSize designed = f.centralWidget()->size();
     ASSERT_EQ(designed, QSize(669, 485));
-    const int columnsAtDesign = f.EditGrid->viewport()->width() / editor::GridColumnWidth;
-    const int listAtDesign = f.ListBox1->height();
+    const int columnsAtDesign = editGrid()->viewport()->width() / editor::GridColumnWidth;
+    const int listAtDesign = widget<QListWidget>("ListBox1")->height();
 
     f.resize(300, 200);
     processEvents();
@@ -82,15 +82,17 @@ TEST_F(WindowTest, WindowKeepsItsDesignedSizeAsLeastAndGivesMoreRoomToTheGrid)
 
     f.resize(1920, 1080);
     processEvents();
-    EXPECT_GT(f.EditGrid->viewport()->width() / editor::GridColumnWidth, 2 * columnsAtDesign);
-    EXPECT_EQ(f.FrameGrid->width(), f.EditGrid->width()) << "the frame numbers widen with the grid";
-    EXPECT_GT(f.ListBox1->height(), listAtDesign);
-    EXPECT_EQ(f.LiveView->pictureRect().size(), QSize(257, 425)) << "the device view at 1x beside the grid";
+    EXPECT_GT(editGrid()->viewport()->width() / editor::GridColumnWidth, 2 * columnsAtDesign);
+    EXPECT_EQ(frameGrid()->width(), editGrid()->width()) << "the frame numbers widen with the grid";
+    EXPECT_GT(widget<QListWidget>("ListBox1")->height(), listAtDesign);
+    EXPECT_EQ(widget<preview::DXDraw>("LiveView")->pictureRect().size(), QSize(257, 425))
+        << "the device view at 1x beside the grid";
 
-    f.PageControl1->setCurrentWidget(f.Tab3);
-    f.ListBox2->setCurrentRow(0);
+    widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab3"));
+    widget<QListWidget>("ListBox2")->setCurrentRow(0);
     processEvents();
-    EXPECT_EQ(f.DXDraw->pictureRect().size(), QSize(2 * 257, 2 * 425)) << "the preview grows by whole multiples";
+    EXPECT_EQ(widget<preview::DXDraw>("DXDraw")->pictureRect().size(), QSize(2 * 257, 2 * 425))
+        << "the preview grows by whole multiples";
 }
 
 TEST_F(WindowTest, SizeAndPositionComeBackOnTheNextStart)
@@ -109,8 +111,7 @@ TEST_F(WindowTest, DeviceViewShowsTheCurrentColumnAndEveryColourChange)
 {
     openHere(threeFrames());
     processEvents();
-    editor::TMForm &f = form();
-    ASSERT_TRUE(f.LiveView->isVisible());
+    ASSERT_TRUE(widget<preview::DXDraw>("LiveView")->isVisible());
     clickCell(2, 0);
     processEvents();
     const QColor bare = live();
@@ -122,15 +123,16 @@ TEST_F(WindowTest, DeviceViewShowsTheCurrentColumnAndEveryColourChange)
     } steps[] = {
         {"first column clicked", [&] { clickCell(0, 0); }, 0},
         {"second column clicked", [&] { clickCell(1, 0); }, 1},
-        {"red raised on the second column", [&] { f.TrackBar1->setValue(f.TrackBar1->value() - 9); }, 1},
+        {"red raised on the second column",
+         [&] { widget<QSlider>("TrackBar1")->setValue(widget<QSlider>("TrackBar1")->value() - 9); }, 1},
         {"cell toggled off by the right button",
          [&] {
-             const QPoint at = f.EditGrid->visualRect(cell(1, 0)).center();
-             QTest::mousePress(f.EditGrid->viewport(), Qt::RightButton, {}, at);
-             QTest::mouseRelease(f.EditGrid->viewport(), Qt::RightButton, {}, at);
+             const QPoint at = editGrid()->visualRect(cell(1, 0)).center();
+             QTest::mousePress(editGrid()->viewport(), Qt::RightButton, {}, at);
+             QTest::mouseRelease(editGrid()->viewport(), Qt::RightButton, {}, at);
          },
          1},
-        {"back to the first column by key", [&] { QTest::keyClick(f.EditGrid, Qt::Key_Left); }, 0},
+        {"back to the first column by key", [&] { QTest::keyClick(editGrid(), Qt::Key_Left); }, 0},
     };
     for (const auto &s : steps) {
         s.act();
@@ -149,14 +151,14 @@ TEST_F(WindowTest, DeviceViewHiddenForRhythmAndWithoutGlowshow)
         bool visible;
     } cases[] = {{1, false}, {0, true}};
     for (const auto &c : cases) {
-        f.ListBox1->setCurrentRow(c.row);
+        widget<QListWidget>("ListBox1")->setCurrentRow(c.row);
         processEvents();
-        EXPECT_EQ(f.LiveView->isVisible(), c.visible) << "glowshow " << c.row;
+        EXPECT_EQ(widget<preview::DXDraw>("LiveView")->isVisible(), c.visible) << "glowshow " << c.row;
     }
     const model::TDocument before = f.Document;
-    trigger(f.ANewFileAction);
+    trigger(action("ANewFile"));
     processEvents();
-    EXPECT_FALSE(f.LiveView->isVisible()) << "a new document without glowshows";
+    EXPECT_FALSE(widget<preview::DXDraw>("LiveView")->isVisible()) << "a new document without glowshows";
     EXPECT_NE(f.Document, before);
 }
 
@@ -167,10 +169,10 @@ TEST_F(WindowTest, PreviewShowsTheFirstFrameOnChoiceAndLoopsUntilStopped)
     clickCell(2, 0);
     processEvents();
     const QColor bare = live();
-    f.PageControl1->setCurrentWidget(f.Tab3);
-    f.ListBox2->setCurrentRow(0);
+    widget<QTabWidget>("PageControl1")->setCurrentWidget(widget<QWidget>("Tab3"));
+    widget<QListWidget>("ListBox2")->setCurrentRow(0);
     processEvents();
-    EXPECT_TRUE(f.DXDraw->isVisible());
+    EXPECT_TRUE(widget<preview::DXDraw>("DXDraw")->isVisible());
     EXPECT_EQ(previewed(), blended({15, 0, 0}, bare)) << "first frame at once";
 
     const struct {
@@ -186,18 +188,18 @@ TEST_F(WindowTest, PreviewShowsTheFirstFrameOnChoiceAndLoopsUntilStopped)
         {true, 8, true, QStringLiteral("frame 2 / 3")},
     };
     for (const auto &c : cases) {
-        f.CheckBox4->setChecked(c.loop);
-        f.Button15->click();
+        widget<QCheckBox>("CheckBox4")->setChecked(c.loop);
+        widget<QPushButton>("Button15")->click();
         for (int t = 0; t < c.ticks; ++t)
-            f.Timer1Timer();
+            emit f.previewSurface().tick();
         const std::string what = (c.loop ? "loop, " : "once, ") + std::to_string(c.ticks) + " ticks";
         EXPECT_EQ(f.previewSurface().timerEnabled(), c.playing) << what;
-        EXPECT_EQ(f.FrameIndicator->isVisible(), c.playing) << what;
+        EXPECT_EQ(widget<QLabel>("FrameIndicator")->isVisible(), c.playing) << what;
         if (c.playing) {
-            EXPECT_EQ(f.FrameIndicator->text(), c.indicator) << what;
-            f.Button15->click();
+            EXPECT_EQ(widget<QLabel>("FrameIndicator")->text(), c.indicator) << what;
+            widget<QPushButton>("Button15")->click();
             EXPECT_FALSE(f.previewSurface().timerEnabled()) << "Stop ends a loop: " << what;
-            EXPECT_FALSE(f.FrameIndicator->isVisible()) << what;
+            EXPECT_FALSE(widget<QLabel>("FrameIndicator")->isVisible()) << what;
         }
     }
 }
@@ -218,11 +220,11 @@ TEST_F(WindowTest, OnlyASinglePatFileDropOpens)
         {"two .pat files", {pat, other}, nullptr, false},
         {"a folder", {dir.path()}, nullptr, false},
         {"one .pat file", {pat}, nullptr, true},
-        {"one .pat file on the trailer text", {other}, form().Edit1, true},
+        {"one .pat file on the trailer text", {other}, widget<QLineEdit>("Edit1"), true},
     };
     for (const auto &c : cases) {
         const model::TDocument before = form().Document;
-        const QString edit1 = form().Edit1->text();
+        const QString edit1 = widget<QLineEdit>("Edit1")->text();
         EXPECT_EQ(drop(c.files, c.target), c.opens) << c.what;
         if (c.opens) {
             EXPECT_EQ(QString::fromStdString(form().Document.GlowFile.FileName),
@@ -232,7 +234,8 @@ TEST_F(WindowTest, OnlyASinglePatFileDropOpens)
         } else {
             EXPECT_EQ(form().Document, before) << c.what;
         }
-        EXPECT_TRUE(form().Edit1->text().isEmpty() || form().Edit1->text() == edit1) << "no path pasted: " << c.what;
+        EXPECT_TRUE(widget<QLineEdit>("Edit1")->text().isEmpty() || widget<QLineEdit>("Edit1")->text() == edit1)
+            << "no path pasted: " << c.what;
     }
     EXPECT_TRUE(unexpectedModals.empty());
 }
@@ -247,21 +250,21 @@ TEST_F(WindowTest, RecentFilesKeepTheLatestFirstAndDropMissingOnesWithAMessage)
     }
     openThroughDialog(files[0]);
     EXPECT_EQ(form().recentFiles(), (QStringList{files[0], files[2], files[1]}));
-    EXPECT_EQ(form().RecentFiles1->actions().size(), 3);
-    EXPECT_TRUE(form().ARecentFilesAction->isEnabled());
+    EXPECT_EQ(widget<QMenu>("RecentFiles1")->actions().size(), 3);
+    EXPECT_TRUE(action("ARecentFiles")->isEnabled());
 
     startHere();
     ASSERT_EQ(form().recentFiles(), (QStringList{files[0], files[2], files[1]})) << "kept in the settings";
     ASSERT_TRUE(QFile::remove(files[2]));
     acceptNextMessageBox();
-    form().RecentFiles1->actions().at(1)->trigger();
+    widget<QMenu>("RecentFiles1")->actions().at(1)->trigger();
     processEvents();
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_TRUE(modalsSeen[0].text.contains(QDir::toNativeSeparators(files[2]))) << modalsSeen[0].text.toStdString();
     EXPECT_EQ(form().recentFiles(), (QStringList{files[0], files[1]}));
     EXPECT_FALSE(form().DocumentLoaded);
 
-    form().RecentFiles1->actions().at(1)->trigger();
+    widget<QMenu>("RecentFiles1")->actions().at(1)->trigger();
     processEvents();
     EXPECT_EQ(QString::fromStdString(form().Document.GlowFile.FileName), files[1]);
     EXPECT_EQ(form().recentFiles(), (QStringList{files[1], files[0]}));
@@ -272,9 +275,8 @@ TEST_F(WindowTest, CutElementNamesShowWholeInTheirTooltip)
     writeProfile(QStringLiteral("Motorola (All Models).eng"),
                  "[Elements]\nElement01=Keypad\nElement02=Display backlight of the outer screen, left half\n");
     startHere();
-    EXPECT_TRUE(form().SlotGrid->item(0, 0)->toolTip().isEmpty());
-    EXPECT_EQ(form().SlotGrid->item(1, 0)->toolTip(),
-              QStringLiteral("Display backlight of the outer screen, left half"));
+    EXPECT_TRUE(slotGrid()->item(0, 0)->toolTip().isEmpty());
+    EXPECT_EQ(slotGrid()->item(1, 0)->toolTip(), QStringLiteral("Display backlight of the outer screen, left half"));
 }
 
 using WindowLanguageTest = EditorFixture;
@@ -283,28 +285,29 @@ TEST_F(WindowLanguageTest, ChoosingALanguageRenamesTheGlowshowsInEveryList)
 {
     editor::TMForm &f = startWith(documentOf(
         {normalGlowshow(1, {frame(100, {})}), normalGlowshow(2, {frame(100, {})}), rhythmGlowshow(3, 1, {})}));
-    f.ListBox1->setCurrentRow(1);
+    widget<QListWidget>("ListBox1")->setCurrentRow(1);
     processEvents();
-    ASSERT_EQ(f.ListBox1->item(0)->text(), QStringLiteral("(01) Incoming call"));
-    const int combo = f.ComboBox4->currentIndex();
+    ASSERT_EQ(widget<QListWidget>("ListBox1")->item(0)->text(), QStringLiteral("(01) Incoming call"));
+    const int combo = widget<QComboBox>("ComboBox4")->currentIndex();
 
-    f.ComboBox1->setCurrentIndex(f.ComboBox1->findText(QStringLiteral("Russian")));
-    emit f.ComboBox1->activated(f.ComboBox1->currentIndex());
+    widget<QComboBox>("ComboBox1")
+        ->setCurrentIndex(widget<QComboBox>("ComboBox1")->findText(QStringLiteral("Russian")));
+    emit widget<QComboBox>("ComboBox1")->activated(widget<QComboBox>("ComboBox1")->currentIndex());
     processEvents();
     ASSERT_EQ(f.CurrentProfile.Language, "Russian");
     const struct {
         QString shown;
         QString expected;
     } lines[] = {
-        {f.ListBox1->item(0)->text(), QStringLiteral("(01) Входящий вызов")},
-        {f.ListBox1->item(2)->text().section(QLatin1Char(' '), -1), QStringLiteral("[Ритм]")},
-        {f.ListBox2->item(0)->text(), QStringLiteral("(01) Входящий вызов")},
-        {f.ComboBox4->itemText(0), QStringLiteral("(01) Входящий вызов")},
+        {widget<QListWidget>("ListBox1")->item(0)->text(), QStringLiteral("(01) Входящий вызов")},
+        {widget<QListWidget>("ListBox1")->item(2)->text().section(QLatin1Char(' '), -1), QStringLiteral("[Ритм]")},
+        {widget<QListWidget>("ListBox2")->item(0)->text(), QStringLiteral("(01) Входящий вызов")},
+        {widget<QComboBox>("ComboBox4")->itemText(0), QStringLiteral("(01) Входящий вызов")},
     };
     for (const auto &l : lines)
         EXPECT_EQ(l.shown, l.expected);
-    EXPECT_EQ(f.ListBox1->currentRow(), 1) << "the selected line stays";
-    EXPECT_EQ(f.ComboBox4->currentIndex(), combo);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->currentRow(), 1) << "the selected line stays";
+    EXPECT_EQ(widget<QComboBox>("ComboBox4")->currentIndex(), combo);
 }
 
 } // namespace

@@ -173,92 +173,10 @@ TEST(ComputeStoredSize, FramesMissingFromTheArrayCountAsEmpty)
     EXPECT_EQ(doc.Glowshows[0].StoredSize, 3 * 3 + 3 * 2);
 }
 
-TEST(NewGlowshow, AppendsBlankGlowshowOfKindWithIdOne)
-{
-    for (std::uint8_t kind : {KindRhythm, KindNormal}) {
-        TDocument doc;
-        doc.NewGlowshow(kind);
-        ASSERT_EQ(doc.Glowshows.size(), 1u);
-        const TGlowshow &g = doc.Glowshows[0];
-        EXPECT_EQ(g.Kind, kind);
-        EXPECT_EQ(g.Id, 1);
-        EXPECT_TRUE(g.Channels.empty());
-        EXPECT_TRUE(g.Frames.empty());
-        EXPECT_EQ(g.StepCount, 0);
-        EXPECT_EQ(g.FrameCount, 0);
-        EXPECT_EQ(g.Repeating, 0);
-        // The caller raises the count.
-        EXPECT_EQ(doc.GlowFile.GlowshowCount, 0);
-    }
-}
-
-TEST(AppendGlowshow, AddsNormalGlowshowWithIdZeroAtTheEnd)
-{
-    TDocument doc;
-    doc.NewGlowshow(KindRhythm);
-    doc.AppendGlowshow();
-    ASSERT_EQ(doc.Glowshows.size(), 2u);
-    EXPECT_EQ(doc.Glowshows[0].Kind, KindRhythm);
-    EXPECT_EQ(doc.Glowshows[1], TGlowshow{});
-    EXPECT_EQ(doc.Glowshows[1].Kind, KindNormal);
-    EXPECT_EQ(doc.Glowshows[1].Id, 0);
-}
-
-TEST(ResizeChannels, RenumbersAllChannelsAndZeroesFrequencies)
-{
-    TDocument doc;
-    TGlowshow g = rhythmWith(2, 3);
-    for (TClubFrame &c : g.Channels) {
-        c.UpperFrequency = 1000;
-        c.LowerFrequency = 200;
-        c.Steps[0].Red = 9;
-    }
-    doc.Glowshows.push_back(g);
-    doc.Glowshows[0].FrameCount = 3;
-    doc.ResizeChannels(0);
-    const TGlowshow &r = doc.Glowshows[0];
-    ASSERT_EQ(r.Channels.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(r.Channels[i].Element, i + 1);
-        EXPECT_EQ(r.Channels[i].UpperFrequency, 0);
-        EXPECT_EQ(r.Channels[i].LowerFrequency, 0);
-    }
-    // Steps and step counts are left as they are.
-    EXPECT_EQ(r.Channels[0].StepCount, 3);
-    EXPECT_EQ(r.Channels[0].Steps[0].Red, 9);
-    EXPECT_EQ(r.Channels[2].StepCount, 0);
-    EXPECT_TRUE(r.Channels[2].Steps.empty());
-}
-
-TEST(ResizeChannels, ShrinksToFrameCount)
-{
-    TDocument doc;
-    doc.Glowshows.push_back(rhythmWith(4, 1));
-    doc.Glowshows[0].FrameCount = 1;
-    doc.ResizeChannels(0);
-    ASSERT_EQ(doc.Glowshows[0].Channels.size(), 1u);
-    EXPECT_EQ(doc.Glowshows[0].Channels[0].Element, 1);
-}
-
-TEST(ResizeFrames, AddsZeroFramesAndShrinks)
-{
-    TDocument doc;
-    doc.Glowshows.push_back(normalWith({frameWith({1})}, 0));
-    doc.Glowshows[0].Frames[0].Duration = 300;
-    doc.Glowshows[0].FrameCount = 3;
-    doc.ResizeFrames(0);
-    ASSERT_EQ(doc.Glowshows[0].Frames.size(), 3u);
-    EXPECT_EQ(doc.Glowshows[0].Frames[0].Duration, 300);
-    EXPECT_EQ(doc.Glowshows[0].Frames[2], TFrame{});
-    doc.Glowshows[0].FrameCount = 0;
-    doc.ResizeFrames(0);
-    EXPECT_TRUE(doc.Glowshows[0].Frames.empty());
-}
-
 TEST(ClearDocument, EmptiesGlowshowsButKeepsFileValuesAndTrailer)
 {
     TDocument doc;
-    doc.NewGlowshow(KindNormal);
+    doc.Glowshows.emplace_back();
     doc.GlowFile = {"a.pat", 12, 1};
     doc.HasTrailer = 1;
     doc.TrailerText1 = "x";

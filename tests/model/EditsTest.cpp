@@ -90,12 +90,14 @@ TDocument randomDocument(Rng &rng)
 struct AnyEdit {
     std::function<void(TDocument &)> apply;
     std::function<void(TDocument &)> revert;
+    std::function<EditChange()> change;
 };
 
 template <EditRecord E> AnyEdit erase(E edit)
 {
     auto held = std::make_shared<E>(std::move(edit));
-    return {[held](TDocument &d) { held->apply(d); }, [held](TDocument &d) { held->revert(d); }};
+    return {[held](TDocument &d) { held->apply(d); }, [held](TDocument &d) { held->revert(d); },
+            [held] { return held->change(); }};
 }
 
 // Indexes reach one past the end, so stale ones are exercised too.
@@ -249,6 +251,51 @@ std::vector<std::uint8_t> bytesOf(TDocument doc)
     return EncodeGlowFile(doc);
 }
 
+// Whether the glowshows outside what `change` names stayed as they were: a view that redraws
+// only what the change names then shows the document.
+bool changedOnlyWhatIsNamed(const TDocument &before, const TDocument &after, const EditChange &change)
+{
+    std::vector<TGlowshow> expected = before.Glowshows;
+    const std::vector<TGlowshow> &now = after.Glowshows;
+    const auto at = std::size_t(change.glowshow);
+    const bool named = change.glowshow >= 0 && at < std::max(expected.size(), now.size());
+    switch (change.kind) {
+    case EditChange::Inserted:
+        if (named && at < now.size() && now.size() == expected.size() + 1)
+            expected.insert(expected.begin() + change.glowshow, now[at]);
+        break;
+    case EditChange::Removed:
+        if (named && at < expected.size() && now.size() + 1 == expected.size())
+            expected.erase(expected.begin() + change.glowshow);
+        break;
+    case EditChange::Swapped:
+        if (named && at + 1 < expected.size())
+            std::swap(expected[at], expected[at + 1]);
+        break;
+    case EditChange::Glowshow:
+    case EditChange::Columns:
+        if (named && at < now.size() && at < expected.size())
+            expected[at] = now[at];
+        break;
+    case EditChange::Cells:
+        if (named && at < now.size() && at < expected.size()) {
+            TGlowshow &g = expected[at];
+            for (int c = std::max(change.first, 0); c <= change.last; ++c) {
+                const auto column = std::size_t(c);
+                if (column < g.Frames.size() && column < now[at].Frames.size())
+                    g.Frames[column] = now[at].Frames[column];
+                for (std::size_t i = 0; i < g.Channels.size() && i < now[at].Channels.size(); ++i)
+                    if (column < g.Channels[i].Steps.size() && column < now[at].Channels[i].Steps.size())
+                        g.Channels[i].Steps[column] = now[at].Channels[i].Steps[column];
+            }
+        }
+        break;
+    case EditChange::FileValues:
+        break;
+    }
+    return expected == now;
+}
+
 TEST(EditRecords, UndoingEveryRandomSequenceGivesTheOpenedBytesAndRedoingGivesTheEditedOnes)
 {
     for (unsigned seed = 1; seed <= 300; ++seed) {
@@ -269,6 +316,28 @@ TEST(EditRecords, UndoingEveryRandomSequenceGivesTheOpenedBytesAndRedoingGivesTh
         for (AnyEdit &edit : done)
             edit.apply(doc);
         ASSERT_EQ(bytesOf(doc), edited) << "seed " << seed;
+    }
+}
+
+TEST(EditRecords, EveryApplyAndRevertChangesOnlyWhatItNames)
+{
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        Rng rng(seed);
+        TDocument doc = randomDocument(rng);
+        std::vector<AnyEdit> done;
+        const int steps = pick(rng, 1, 25);
+        for (int i = 0; i < steps; ++i) {
+            const auto &make = generators()[std::size_t(pick(rng, 0, int(generators().size()) - 1))];
+            done.push_back(make(doc, rng));
+            const TDocument before = doc;
+            done.back().apply(doc);
+            ASSERT_TRUE(changedOnlyWhatIsNamed(before, doc, done.back().change())) << "seed " << seed << " step " << i;
+        }
+        for (auto it = done.rbegin(); it != done.rend(); ++it) {
+            const TDocument before = doc;
+            it->revert(doc);
+            ASSERT_TRUE(changedOnlyWhatIsNamed(before, doc, it->change())) << "seed " << seed << " undone";
+        }
     }
 }
 

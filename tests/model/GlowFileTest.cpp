@@ -81,7 +81,8 @@ TDocument richDocument()
 TDocument sentinelDocument()
 {
     TDocument doc;
-    doc.NewGlowshow(KindRhythm);
+    doc.Glowshows.emplace_back();
+    doc.Glowshows[0].Kind = KindRhythm;
     doc.Glowshows[0].Id = 0x42;
     doc.GlowFile = {"/some/old.pat", 0xBEEF, 1};
     doc.CurrentGlowshow = 0;
@@ -524,8 +525,7 @@ TEST(IoErrorTexts, CodesGiveTheirTexts)
 TEST(GlowFileRepeatTail, SurvivesSixteenBitWrapOfTheStoredSize)
 {
     model::TDocument doc;
-    doc.NewGlowshow(model::KindNormal);
-    model::TGlowshow &g = doc.Glowshows.back();
+    model::TGlowshow &g = doc.Glowshows.emplace_back();
     // Frame bytes are 3 per frame and 3 per entry: 255 frames holding 21590 entries make
     // 65535 bytes, so the stored size with its tail wraps to 2.
     g.FrameCount = 255;

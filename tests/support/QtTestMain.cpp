@@ -1,3 +1,5 @@
+#include "ChildProcess.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,5 +17,7 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    if (int exitCode = 0; testing_support::runRequestedChild(exitCode))
+        return exitCode;
     return RUN_ALL_TESTS();
 }
