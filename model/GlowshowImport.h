@@ -36,6 +36,8 @@ struct AppendGlowshows {
     void apply(TDocument &doc);
     void revert(TDocument &doc);
     EditPlace place() const { return {index, -1, 0}; }
+    // The list shows from the first appended glowshow on anew.
+    EditChange change() const { return {holds ? EditChange::Removed : EditChange::Inserted, index}; }
 };
 
 } // namespace model

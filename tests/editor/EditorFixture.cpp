@@ -35,6 +35,11 @@ QString FakeFileDialogs::exportFileName(QWidget *, const QStringList &filters, c
     return exportNames.isEmpty() ? QString() : exportNames.takeFirst();
 }
 
+QString FakeFileDialogs::importFileName(QWidget *, const QStringList &)
+{
+    return importNames.isEmpty() ? QString() : importNames.takeFirst();
+}
+
 namespace {
 
 ModalSeen describe(QWidget *w)

@@ -55,6 +55,9 @@ public:
     QList<QStringList> exportFilters;
     QStringList exportSuggestions;
     QString exportFileName(QWidget *parent, const QStringList &filters, const QString &suggested) override;
+    // Import dialogs take the next of importNames.
+    QStringList importNames;
+    QString importFileName(QWidget *parent, const QStringList &filters) override;
 };
 
 // What a queued answer saw of the modal window it handled.

@@ -4,6 +4,8 @@
 #include "export/AnimationWriters.h"
 #include "model/GlowFile.h"
 
+#include <QAction>
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -168,4 +170,59 @@ TEST_F(ImportTest, DialogSaysWhichIdsChangeAndOffersOkOnlyForWhatFits)
     tooMany.findChild<QListWidget *>("ImportGlowshowsList")->item(1)->setCheckState(Qt::Unchecked);
     EXPECT_TRUE(
         tooMany.findChild<QDialogButtonBox *>("ImportGlowshowsButtons")->button(QDialogButtonBox::Ok)->isEnabled());
+}
+
+TEST_F(ImportTest, WindowAppendsAsOneUndoableStepAndChangesNothingOnAnError)
+{
+    const auto bytesOf = [](model::TDocument doc) { return model::EncodeGlowFile(doc); };
+    const model::TDocument start = editor_test::documentOf(
+        {editor_test::normalGlowshow(1, {editor_test::frame(100, {})}), editor_test::normalGlowshow(2, {})});
+    const model::TGlowshow normal = editor_test::normalGlowshow(1, {editor_test::frame(300, {})});
+    const model::TGlowshow rhythm = editor_test::rhythmGlowshow(5, 1, {});
+    const QString other = writePat("other.pat", editor_test::documentOf({normal, rhythm}));
+    startWith(start);
+    const std::vector<std::uint8_t> opened = bytesOf(form().Document);
+
+    dialogs.openNames << other;
+    answerNextModal([](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); });
+    trigger(action("AImportGlowshows"));
+    ASSERT_EQ(form().Document.Glowshows.size(), 4u);
+    EXPECT_EQ(form().Document.Glowshows[2].Id, 3); // 1 was in use
+    EXPECT_EQ(form().Document.Glowshows[2].Frames, normal.Frames);
+    EXPECT_EQ(form().Document.Glowshows[3].Kind, model::KindRhythm);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 4);
+    trigger(action("AUndo"));
+    EXPECT_EQ(bytesOf(form().Document), opened);
+    EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 2);
+
+    dialogs.importNames << writeBytes("blue.gif", filledGif({4, 4}, {qRgb(0, 0, 255)}));
+    trigger(action("AImportAnimation"));
+    ASSERT_EQ(form().Document.Glowshows.size(), 3u);
+    EXPECT_EQ(form().Document.Glowshows[2].Id, 3);
+    trigger(action("AUndo"));
+    EXPECT_EQ(bytesOf(form().Document), opened);
+
+    const struct {
+        const char *action;
+        QString file;
+        const char *error;
+    } failures[] = {
+        {"AImportGlowshows", writeBytes("gimp.pat", QByteArray::fromHex("0102000000")), "not a glowshow file"},
+        {"AImportGlowshows", path("absent.pat"), "File not found"},
+        {"AImportAnimation", writeBytes("text.gif", "not a picture"), "is not a GIF or WebP animation"},
+        {"AImportAnimation", path("absent.gif"), "File not found"},
+    };
+    for (const auto &f : failures) {
+        SCOPED_TRACE(f.error);
+        (std::string(f.action) == "AImportGlowshows" ? dialogs.openNames : dialogs.importNames) << f.file;
+        acceptNextMessageBox();
+        const std::size_t seen = modalsSeen.size();
+        trigger(action(f.action));
+        ASSERT_EQ(modalsSeen.size(), seen + 1);
+        EXPECT_TRUE(modalsSeen.back().text.contains(QString::fromLatin1(f.error)))
+            << modalsSeen.back().text.toStdString();
+        EXPECT_TRUE(modalsSeen.back().text.contains(QDir::toNativeSeparators(f.file)));
+        EXPECT_EQ(bytesOf(form().Document), opened);
+    }
+    EXPECT_TRUE(unexpectedModals.empty());
 }
