@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "AnimationImportCommandLine.h"
 #include "EffectCommandLine.h"
 #include "ExportCommandLine.h"
 #include "GlowFileIO.h"
@@ -132,9 +133,16 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
                                             QStringLiteral("Check FILE for what a phone may not accept; exit 0 clean, "
                                                            "1 problems found, 2 unreadable."));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("--validate prints a JSON list."));
+    const QCommandLineOption importAnimationOption(
+        QStringLiteral("import-animation"),
+        QStringLiteral("Read the animation IN (.gif or .webp) into a glowshow and save OUT with it."));
+    const QCommandLineOption intoOption(QStringLiteral("into"),
+                                        QStringLiteral("The imported glowshow is appended to FILE's glowshows."),
+                                        QStringLiteral("FILE"));
     for (const QCommandLineOption *o :
          {&helpOption, &versionOption, &dumpOption, &resaveOption, &exportOption, &effectOption, &profileOption,
-          &speedOption, &loopOption, &scaleOption, &importJsonOption, &validateOption, &jsonOption})
+          &speedOption, &loopOption, &scaleOption, &importJsonOption, &validateOption, &jsonOption,
+          &importAnimationOption, &intoOption})
         parser.addOption(*o);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A .pat file to open."),
                                  QStringLiteral("[file]"));
@@ -162,9 +170,11 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
     }
     const QStringList files = parser.positionalArguments();
     if (int(parser.isSet(dumpOption)) + int(parser.isSet(resaveOption)) + int(parser.isSet(exportOption)) +
-            int(parser.isSet(effectOption)) + int(parser.isSet(importJsonOption)) + int(parser.isSet(validateOption)) >
+            int(parser.isSet(effectOption)) + int(parser.isSet(importJsonOption)) + int(parser.isSet(validateOption)) +
+            int(parser.isSet(importAnimationOption)) >
         1) {
-        err << "--dump, --resave, --export, --effect, --import-json and --validate cannot be used together\n";
+        err << "--dump, --resave, --export, --effect, --import-json, --validate and --import-animation cannot be "
+               "used together\n";
         return 1;
     }
     if (parser.isSet(importJsonOption)) {
@@ -218,6 +228,17 @@ std::optional<int> runCommandLine(int argc, char **argv, std::ostream &out, std:
             return 1;
         return effectCommand(
             doc, {files[0], files[1], files[2], files[3], files.mid(4), parser.value(profileOption), programDir}, err);
+    }
+    if (parser.isSet(importAnimationOption)) {
+        if (files.size() != 2) {
+            err << "usage: --import-animation IN.gif|IN.webp OUT.pat [--profile NAME] [--into FILE.pat]\n";
+            return 1;
+        }
+        model::TDocument into;
+        if (parser.isSet(intoOption) && !readForCommand(into, parser.value(intoOption), err))
+            return 1;
+        return importAnimationCommand({files[0], files[1], parser.value(profileOption), programDir},
+                                      parser.isSet(intoOption) ? &into : nullptr, out, err);
     }
     err << "no command given; see --help\n";
     return 1;

@@ -25,21 +25,6 @@
 
 namespace editor {
 
-namespace {
-
-// Thrown when a file opens but is not a glowshow file; the command ends with this message.
-class NotAGlowFileError : public std::runtime_error {
-public:
-    explicit NotAGlowFileError(const QString &fileName)
-        : std::runtime_error(QStringLiteral("%1 is not a glowshow file: it does not start with the word 257.")
-                                 .arg(QDir::toNativeSeparators(fileName))
-                                 .toStdString())
-    {
-    }
-};
-
-} // namespace
-
 void TMForm::AMFormCreate()
 {
     ProgramDir = mEnvironment.programDir;
@@ -67,16 +52,7 @@ void TMForm::readDocument(const QString &fileName)
 {
     // The name is taken only once the file has been read, so a later Save can never
     // write the old document over a file that was not read.
-    model::TDocument read;
-    bool ours = false;
-    namingFile(fileName, [&] {
-        // A folder opens for reading on some systems and fails only at the first read.
-        if (QFileInfo(fileName).isDir())
-            throw model::IoError(model::IoError::AccessDenied);
-        ours = ReadGlowFile(read, fileName);
-    });
-    if (!ours)
-        throw NotAGlowFileError(fileName);
+    model::TDocument read = readGlowFileAsOpen(fileName);
     read.GlowFile.FileName = fileName.toStdString();
     replaceDocument(std::move(read));
 }
@@ -200,6 +176,7 @@ void TMForm::updateAddCommands()
     AAddNewGlowAction->setEnabled(DocumentLoaded && room);
     if (AGlowCopyAction->isEnabled() && !room)
         AGlowCopyAction->setEnabled(false);
+    updateImportCommands();
 }
 
 void TMForm::showTrailerTexts()

@@ -53,4 +53,9 @@ QString StandardFileDialogs::exportFileName(QWidget *parent, const QStringList &
     return dialog.selectedFiles().constFirst();
 }
 
+QString StandardFileDialogs::importFileName(QWidget *parent, const QStringList &filters)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filters.join(QStringLiteral(";;")));
+}
+
 } // namespace editor

@@ -16,6 +16,8 @@ public:
     // A Save dialog for an export: `filters` as QFileDialog takes them, the first one's
     // extension added to a name typed without one; `suggested` is the proposed name.
     virtual QString exportFileName(QWidget *parent, const QStringList &filters, const QString &suggested) = 0;
+    // An Open dialog for a file to import: `filters` as QFileDialog takes them.
+    virtual QString importFileName(QWidget *parent, const QStringList &filters) = 0;
 };
 
 // The real dialogs: default extension "pat", filter "All glowshow files|*.pat|All files|*.*";
@@ -25,6 +27,7 @@ public:
     QString openFileName(QWidget *parent) override;
     QString saveFileName(QWidget *parent) override;
     QString exportFileName(QWidget *parent, const QStringList &filters, const QString &suggested) override;
+    QString importFileName(QWidget *parent, const QStringList &filters) override;
 };
 
 } // namespace editor

@@ -99,6 +99,13 @@ void checkTarget(const QString &fileName)
         throw model::IoError(model::IoError::AccessDenied);
 }
 
+// A folder opens for reading on some systems and fails only at the first read.
+void refuseFolder(const QString &fileName)
+{
+    if (QFileInfo(fileName).isDir())
+        throw model::IoError(model::IoError::AccessDenied);
+}
+
 } // namespace
 
 void namingFile(const QString &fileName, const std::function<void()> &operation)
@@ -114,6 +121,28 @@ void namingFile(const QString &fileName, const std::function<void()> &operation)
 bool ReadGlowFile(model::TDocument &doc, const QString &fileName)
 {
     return model::ReadGlowFile(doc, nativePath(fileName));
+}
+
+model::TDocument readGlowFileAsOpen(const QString &fileName)
+{
+    model::TDocument read;
+    bool ours = false;
+    namingFile(fileName, [&] {
+        refuseFolder(fileName);
+        ours = ReadGlowFile(read, fileName);
+    });
+    if (!ours)
+        throw std::runtime_error(QStringLiteral("%1 is not a glowshow file: it does not start with the word 257.")
+                                     .arg(QDir::toNativeSeparators(fileName))
+                                     .toStdString());
+    return read;
+}
+
+QByteArray readWholeFile(const QString &fileName)
+{
+    refuseFolder(fileName);
+    const std::vector<std::uint8_t> bytes = model::readFileBytes(nativePath(fileName));
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
 void WriteGlowFile(model::TDocument &doc, const QString &fileName)

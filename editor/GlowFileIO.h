@@ -15,6 +15,15 @@ namespace editor {
 // the document is untouched then too. FileName is left to the caller.
 bool ReadGlowFile(model::TDocument &doc, const QString &fileName);
 
+// The document in `fileName` as Open reads it: errors name the file (namingFile), a folder is
+// "File access denied", and a file that does not start with 257 throws std::runtime_error
+// saying so.
+model::TDocument readGlowFileAsOpen(const QString &fileName);
+
+// The whole content of a file, read as Open reads one (a folder is "File access denied").
+// Throws model::IoError with the run-time's text.
+QByteArray readWholeFile(const QString &fileName);
+
 // Wraps the file's sink; tests use it to inject failures between the writer and the file.
 using SinkWrapper = std::function<std::unique_ptr<model::ByteSink>(std::unique_ptr<model::ByteSink>)>;
 

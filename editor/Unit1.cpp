@@ -115,6 +115,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     createActions();
     createExportActions();
     createCheckFileAction();
+    createImportActions();
     createMenu();
     startRecovery();
 
@@ -241,6 +242,8 @@ void TMForm::createMenu()
     Save1 = item(File2, "Save1", ASaveAction);
     SaveAs1 = item(File2, "SaveAs1", ASaveAsAction);
     N2 = named(File2->addSeparator(), "N2");
+    ImportGlowshows1 = item(File2, "ImportGlowshows1", AImportGlowshowsAction);
+    ImportAnimation1 = item(File2, "ImportAnimation1", AImportAnimationAction);
     ExportAnimation1 = item(File2, "ExportAnimation1", AExportAnimationAction);
     ExportStoryboard1 = item(File2, "ExportStoryboard1", AExportStoryboardAction);
     CheckFile1 = item(File2, "CheckFile1", ACheckFileAction);

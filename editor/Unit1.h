@@ -173,6 +173,8 @@ public:
     void AExportAnimation();
     void AExportStoryboard();
     void ACheckFile();
+    void AImportGlowshows();
+    void AImportAnimation();
 
     // --- Change handlers ---
     void ListBox1Click();
@@ -233,6 +235,8 @@ public:
     QMenu *EditMenu;
     QAction *AUndoAction, *ARedoAction;
     QAction *N2, *ExportAnimation1, *ExportStoryboard1, *CheckFile1;
+    QAction *N2, *ExportAnimation1, *ExportStoryboard1;
+    QAction *ImportGlowshows1, *ImportAnimation1;
     QMenu *RecentFiles1;
     QMenu *Help1;
     QAction *About1;
@@ -249,6 +253,7 @@ public:
         *ALoadProfilePicsAction, *ARecentFilesAction;
     QAction *AExportAnimationAction, *AExportStoryboardAction;
     QAction *ACheckFileAction = nullptr;
+    QAction *AImportGlowshowsAction, *AImportAnimationAction;
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -341,6 +346,11 @@ private:
     QAction *makeAction(const char *name, bool enabled, void (TMForm::*handler)());
     void FormClose();
     void createExportActions();
+    void createImportActions();
+    // Import is offered while a document is loaded that has room for a glowshow.
+    void updateImportCommands();
+    // Appends the glowshows as one step, Ids in use given free ones; nothing when they do not fit.
+    void appendImported(std::vector<model::TGlowshow> glowshows, const QString &step);
     // Export is offered while a glowshow is selected; an animation only of a normal one.
     void updateExportCommands();
     ExportSetup exportSetup() const;

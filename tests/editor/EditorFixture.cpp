@@ -2,6 +2,7 @@
 
 #include "TestHelpers.h"
 #include "editor/AboutForm.h"
+#include "editor/CommandLine.h"
 #include "editor/Unit2.h"
 #include "model/GlowFile.h"
 
@@ -10,6 +11,8 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <sstream>
 
 namespace editor_test {
 
@@ -30,6 +33,11 @@ QString FakeFileDialogs::exportFileName(QWidget *, const QStringList &filters, c
     exportFilters.append(filters);
     exportSuggestions.append(suggested);
     return exportNames.isEmpty() ? QString() : exportNames.takeFirst();
+}
+
+QString FakeFileDialogs::importFileName(QWidget *, const QStringList &)
+{
+    return importNames.isEmpty() ? QString() : importNames.takeFirst();
 }
 
 namespace {
@@ -199,6 +207,19 @@ void EditorFixture::answerGlowshowType(int button)
         QPushButton *b = button == 1 ? type->Button1 : button == 2 ? type->Button2 : type->Button3;
         b->click();
     });
+}
+
+EditorFixture::CommandOutcome EditorFixture::runCommandLine(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "GlowshowEditor2");
+    std::vector<char *> argv;
+    for (std::string &a : arguments)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::ostringstream out, err;
+    const auto code =
+        editor::runCommandLine(int(arguments.size()), argv.data(), out, err, QStringLiteral(GLOW_DATA_DIR));
+    return {code.value_or(-1), out.str(), err.str()};
 }
 
 void EditorFixture::processEvents()

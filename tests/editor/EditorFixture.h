@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace editor_test {
@@ -54,6 +55,9 @@ public:
     QList<QStringList> exportFilters;
     QStringList exportSuggestions;
     QString exportFileName(QWidget *parent, const QStringList &filters, const QString &suggested) override;
+    // Import dialogs take the next of importNames.
+    QStringList importNames;
+    QString importFileName(QWidget *parent, const QStringList &filters) override;
 };
 
 // What a queued answer saw of the modal window it handled.
@@ -108,6 +112,13 @@ protected:
     editor::EditGridView *editGrid() const { return widget<editor::EditGridView>("EditGrid"); }
     QTableWidget *frameGrid() const { return widget<QTableWidget>("FrameGrid"); }
     QTableWidget *slotGrid() const { return widget<QTableWidget>("SlotGrid"); }
+
+    struct CommandOutcome {
+        int code; // -1: the command line started the window
+        std::string out, err;
+    };
+    // Runs the command line (without the program name) on the shipped data folder.
+    static CommandOutcome runCommandLine(std::vector<std::string> arguments);
 
     QTemporaryDir dir;
     QString settingsFile;
