@@ -235,7 +235,6 @@ public:
     QMenu *EditMenu;
     QAction *AUndoAction, *ARedoAction;
     QAction *N2, *ExportAnimation1, *ExportStoryboard1, *CheckFile1;
-    QAction *N2, *ExportAnimation1, *ExportStoryboard1;
     QAction *ImportGlowshows1, *ImportAnimation1;
     QMenu *RecentFiles1;
     QMenu *Help1;
