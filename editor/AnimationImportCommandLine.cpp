@@ -1,10 +1,13 @@
 #include "AnimationImportCommandLine.h"
 
-#include "CommandLineProfile.h"
+#include "ExportCommandLine.h"
 #include "GlowFileIO.h"
 #include "export/AnimationImport.h"
 #include "model/GlowshowImport.h"
 #include "model/IoError.h"
+#include "preview/BitmapPictureSink.h"
+#include "preview/QtDrawingSurface.h"
+#include "profiles/Skin.h"
 
 #include <QGuiApplication>
 
@@ -31,8 +34,13 @@ int importAnimationCommand(const AnimationImportArguments &a, const model::TDocu
     const std::unique_ptr<QGuiApplication> application = offscreenApplication();
     std::vector<model::TGlowshow> imported;
     try {
-        CommandLineProfile loaded(a.programDir, a.profile);
-        const exporting::DeviceLook look(loaded.profile, loaded.surface.images());
+        CommandProfile chosen;
+        if (!commandProfile(a.programDir, a.profile, chosen, err))
+            return 1;
+        preview::QtDrawingSurface surface;
+        preview::BitmapPictureSink pictures(surface);
+        profiles::ALoadProfilePics(chosen.profile, chosen.programDir, pictures);
+        const exporting::DeviceLook look(chosen.profile, surface.images());
         imported.push_back(exporting::importAnimation(bytes, look));
     } catch (const exporting::AnimationImportError &e) {
         err << a.in.toStdString() << ": " << e.what() << '\n';

@@ -17,9 +17,6 @@
 
 namespace editor {
 
-namespace {
-
-// The drawing and the storyboard's texts need a GUI application; none needs a display.
 std::unique_ptr<QGuiApplication> offscreenApplication()
 {
     if (QCoreApplication::instance())
@@ -29,6 +26,8 @@ std::unique_ptr<QGuiApplication> offscreenApplication()
     static char *argv[] = {name, platform, offscreen, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
 }
+
+namespace {
 
 // An integer option in [low, high]; an empty text takes `fallback`.
 bool integerOption(const QString &text, int low, int high, int fallback, int &value)

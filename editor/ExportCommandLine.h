@@ -6,7 +6,10 @@
 
 #include <QString>
 
+#include <memory>
 #include <ostream>
+
+class QGuiApplication;
 
 namespace editor {
 
@@ -31,6 +34,10 @@ struct CommandProfile {
     // Elements the profile shows: all but those not on the model while the hide option is on.
     bool shown(int element) const;
 };
+
+// The drawing and the storyboard's texts need a GUI application, but no display: one on the
+// offscreen platform when there is none yet, else nullptr.
+std::unique_ptr<QGuiApplication> offscreenApplication();
 
 // Reads them; reports an unknown --profile to `err` and returns false.
 bool commandProfile(const QString &programDir, const QString &profileName, CommandProfile &out, std::ostream &err);
