@@ -55,13 +55,7 @@ int importAnimationCommand(const AnimationImportArguments &a, const model::TDocu
         out << note;
     }
     model::AppendGlowshows{int(doc.Glowshows.size()), std::move(imported)}.apply(doc);
-    try {
-        WriteGlowFile(doc, a.out);
-    } catch (const model::IoError &e) {
-        err << a.out.toStdString() << ": " << e.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return writeGlowFileForCommand(doc, a.out, err);
 }
 
 } // namespace editor

@@ -66,13 +66,7 @@ int resaveCommand(const QString &in, const QString &outName, std::ostream &err)
     model::TDocument doc;
     if (!readForCommand(doc, in, err) || refuseDirectory(outName, err))
         return 1;
-    try {
-        WriteGlowFile(doc, outName);
-    } catch (const model::IoError &e) {
-        err << outName.toStdString() << ": " << e.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return writeGlowFileForCommand(doc, outName, err);
 }
 
 } // namespace

@@ -125,13 +125,7 @@ int effectCommand(model::TDocument &doc, const EffectArguments &a, std::ostream 
     // No edit means the effect changes nothing; OUT is still written, as a copy.
     if (std::optional<model::SpliceColumns> edit = effects::effectEdit(doc, target, parameters))
         edit->apply(doc);
-    try {
-        WriteGlowFile(doc, a.out);
-    } catch (const model::IoError &e) {
-        err << a.out.toStdString() << ": " << e.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return writeGlowFileForCommand(doc, a.out, err);
 }
 
 } // namespace editor

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <ostream>
 
 namespace editor {
 
@@ -157,6 +158,17 @@ void WriteGlowFile(model::TDocument &doc, const QString &fileName, const SinkWra
     if (wrap)
         sink = wrap(std::move(sink));
     model::WriteGlowFile(doc, *sink);
+}
+
+int writeGlowFileForCommand(model::TDocument &doc, const QString &fileName, std::ostream &err)
+{
+    try {
+        WriteGlowFile(doc, fileName);
+    } catch (const model::IoError &e) {
+        err << fileName.toStdString() << ": " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 void writeFileSafely(const QString &fileName, const QByteArray &bytes)

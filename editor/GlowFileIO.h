@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <iosfwd>
 #include <memory>
 
 namespace editor {
@@ -32,6 +33,9 @@ using SinkWrapper = std::function<std::unique_ptr<model::ByteSink>(std::unique_p
 // model::IoError ("File access denied", "Invalid filename", "Disk full", ...).
 void WriteGlowFile(model::TDocument &doc, const QString &fileName);
 void WriteGlowFile(model::TDocument &doc, const QString &fileName, const SinkWrapper &wrap);
+// WriteGlowFile for a command-line command: a failure goes to `err` after the file's name.
+// Returns the command's exit code.
+int writeGlowFileForCommand(model::TDocument &doc, const QString &fileName, std::ostream &err);
 
 // Writes `bytes` to `fileName` the same safe way; the same errors.
 void writeFileSafely(const QString &fileName, const QByteArray &bytes);

@@ -57,13 +57,7 @@ int importJsonCommand(const QString &in, const QString &out, std::istream &input
         err << out.toStdString() << ": is a directory, not a file\n";
         return 1;
     }
-    try {
-        WriteGlowFile(doc, out);
-    } catch (const model::IoError &e) {
-        err << out.toStdString() << ": " << e.what() << '\n';
-        return 1;
-    }
-    return 0;
+    return writeGlowFileForCommand(doc, out, err);
 }
 
 } // namespace editor
