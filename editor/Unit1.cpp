@@ -156,6 +156,10 @@ TMForm::~TMForm()
     // Clearing the stack on its way out signals a change: nothing of this window may answer.
     mHistory->stack().blockSignals(true);
     mHistory->blockSignals(true);
+    // Closing moves the focus, and an editor losing it still signals (editingFinished) while
+    // the widgets go down; its handlers would reach members already destroyed.
+    for (QObject *child : findChildren<QObject *>())
+        child->blockSignals(true);
 }
 
 QAction *TMForm::makeAction(const char *name, bool enabled, void (TMForm::*handler)())
