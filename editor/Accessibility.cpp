@@ -131,7 +131,7 @@ void installGridTexts(TMForm &form, const TextOf &text)
     auto *slotGrid = form.centralWidget()->findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
     // Asked at any time, also after the document shrank: everything is looked up again.
     auto shown = [&form]() -> const model::TGlowshow * {
-        return form.DocumentLoaded ? form.Document.current() : nullptr;
+        return form.document().isLoaded() ? form.Document.current() : nullptr;
     };
     grid->gridModel()->setTexts(
         [&form, slotGrid, text, shown](int row, int column) {

@@ -3,11 +3,11 @@
 #include "Unit1.h"
 
 #include "ErrorBox.h"
+#include "GlowshowPage.h"
 #include "GridWidgets.h"
+#include "SelectedFramePage.h"
+#include "SlotOperationsPage.h"
 
-#include <QListWidget>
-#include <QSignalBlocker>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -38,7 +38,6 @@ void TMForm::connectDocument()
     for (auto signal :
          {&EditorDocument::glowshowInserted, &EditorDocument::glowshowRemoved, &EditorDocument::glowshowsSwapped})
         connect(&mDocument, signal, this, guarded([this](int) { showGlowshowList(); }));
-    connect(&mDocument, &EditorDocument::fileValuesChanged, this, guarded([this] { showTrailerTexts(); }));
     connect(&mDocument, &EditorDocument::documentReplaced, this, guarded([this] { showReplacedDocument(); }));
 
     // The device view shows the current column of the current glowshow.
@@ -53,10 +52,7 @@ void TMForm::showColumns()
     const model::TGlowshow *g = Document.current();
     if (!g)
         return;
-    {
-        const QSignalBlocker block(SpinEdit5);
-        SpinEdit5->setValue(std::clamp<int>(model::columnCount(*g), 1, 255));
-    }
+    mGlowshows->showFrameCount();
     dropStaleSelection();
     showCurrentCell();
 }
@@ -73,12 +69,10 @@ void TMForm::showCurrentCell()
     // Selecting the cell or element again reads it anew; the user stays on the page they are on.
     const int page = PageControl2->currentIndex();
     const QModelIndex current = EditGrid->currentIndex();
-    if (current.isValid() && PageControl2->isTabVisible(PageControl2->indexOf(TabSheet2))) {
+    if (current.isValid() && PageControl2->isTabVisible(PageControl2->indexOf(mSelectedFrame))) {
         EditGridSelectCell(current.column(), current.row());
-    } else if (PageControl2->isTabVisible(PageControl2->indexOf(TabSheet1))) {
-        UpdatingControls = true;
-        SlotGridSelectCell(0, Document.CurrentElement - 1);
-        UpdatingControls = false;
+    } else if (PageControl2->isTabVisible(PageControl2->indexOf(mSlotOperations))) {
+        SlotGridSelectCell(Document.CurrentElement - 1, false);
     } else {
         return;
     }
@@ -88,9 +82,9 @@ void TMForm::showCurrentCell()
 
 void TMForm::showGlowshowList()
 {
-    selectListRow(ListBox1, Document.CurrentGlowshow);
+    mGlowshows->selectLine(Document.CurrentGlowshow);
     execute(AUpdateListAction);
-    ListBox1Click();
+    showChosenGlowshow(true);
 }
 
 } // namespace editor

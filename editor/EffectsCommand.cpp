@@ -40,7 +40,7 @@ void TimelineCommands::effects()
     const effects::EffectTarget target = dialog.target();
     const int first = dialog.edit()->shown.column;
     const auto [low, high] = std::minmax_element(scope.elements.begin(), scope.elements.end());
-    mForm.pushEdit(*dialog.edit(), dialog.stepName());
+    mForm.document().push(*dialog.edit(), dialog.stepName());
     showColumns({first, first + target.columns - 1, *low, *high});
 }
 

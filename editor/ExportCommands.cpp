@@ -1,6 +1,8 @@
 // Exporting the selected glowshow as an animation or a storyboard.
 #include "Unit1.h"
 
+#include "GlowshowPage.h"
+
 #include "PreviewPage.h"
 
 #include "ExportFiles.h"
@@ -18,15 +20,15 @@ namespace editor {
 
 void TMForm::createExportActions()
 {
-    AExportAnimationAction = makeAction("AExportAnimation", false, &TMForm::AExportAnimation);
-    AExportStoryboardAction = makeAction("AExportStoryboard", false, &TMForm::AExportStoryboard);
+    AExportAnimationAction = makeAction("AExportAnimation", false, [this] { AExportAnimation(); });
+    AExportStoryboardAction = makeAction("AExportStoryboard", false, [this] { AExportStoryboard(); });
     addCaption("ExportAnimation", [this](const QString &t) { AExportAnimationAction->setText(t); });
     addCaption("ExportStoryboard", [this](const QString &t) { AExportStoryboardAction->setText(t); });
 }
 
 void TMForm::updateExportCommands()
 {
-    const model::TGlowshow *g = DocumentLoaded ? Document.glowshow(ListBox1->currentRow()) : nullptr;
+    const model::TGlowshow *g = mDocument.isLoaded() ? Document.glowshow(mGlowshows->ListBox1->currentRow()) : nullptr;
     AExportAnimationAction->setEnabled(g && g->Kind == model::KindNormal);
     AExportStoryboardAction->setEnabled(g != nullptr);
 }
@@ -51,11 +53,11 @@ ExportSetup TMForm::exportSetup() const
 
 void TMForm::exportSelected(bool animation)
 {
-    const int row = ListBox1->currentRow();
+    const int row = mGlowshows->ListBox1->currentRow();
     const model::TGlowshow *g = Document.glowshow(row);
     if (!g)
         return;
-    const QString label = ListBox1->item(row)->text();
+    const QString label = mGlowshows->ListBox1->item(row)->text();
     const ExportSetup setup = exportSetup();
     // Say why before asking for a name: nothing would be written.
     if (animation && !exporting::hasVisibleFrames(*g, setup.speed))

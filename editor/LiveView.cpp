@@ -2,6 +2,8 @@
 // preview draws it, on a surface of its own.
 #include "Unit1.h"
 
+#include "GlowshowPage.h"
+
 #include "ErrorBox.h"
 #include "GridWidgets.h"
 #include "preview/DXDraw.h"
@@ -39,7 +41,7 @@ void TMForm::scheduleLiveView()
 
 void TMForm::updateLiveView()
 {
-    const model::TGlowshow *g = DocumentLoaded && ListBox1->currentRow() >= 0 ? Document.current() : nullptr;
+    const model::TGlowshow *g = mDocument.isLoaded() && mGlowshows->selectedLine() >= 0 ? Document.current() : nullptr;
     const bool shown = g && g->Kind == model::KindNormal;
     LiveView->setVisible(shown);
     if (!shown)

@@ -1,6 +1,7 @@
 #include "TimelineCommands.h"
 
 #include "Clipboard.h"
+#include "ControlText.h"
 #include "ErrorBox.h"
 #include "GridWidgets.h"
 #include "Unit1.h"
@@ -26,9 +27,9 @@ namespace editor {
 
 namespace {
 
-QString stepName(const QAction *action)
+QString dialogStepName(const QAction *action)
 {
-    return TMForm::stepName(action).remove(QStringLiteral("..."));
+    return stepName(action).remove(QStringLiteral("..."));
 }
 
 } // namespace
@@ -127,7 +128,7 @@ void TimelineCommands::addTo(QMenu *menu) const
 // Commands act on the grid of the editing page only, and never while the preview plays.
 bool TimelineCommands::editing() const
 {
-    return mForm.DocumentLoaded && mForm.mEditingAllowed && mForm.PageControl1->currentWidget() == mForm.Tab2 &&
+    return mForm.document().isLoaded() && mForm.mEditingAllowed && mForm.PageControl1->currentWidget() == mForm.Tab2 &&
            mForm.Tab2->isEnabled() && mForm.Document.current();
 }
 
@@ -172,7 +173,7 @@ void TimelineCommands::apply(std::optional<model::SpliceColumns> edit, QAction *
     // Undo shows the change at the range's first cell.
     if (edit->shown.element == 0)
         edit->shown.element = shown.firstElement;
-    mForm.pushEdit(std::move(*edit), stepName(command));
+    mForm.document().push(std::move(*edit), dialogStepName(command));
     showColumns(shown);
 }
 
@@ -308,7 +309,7 @@ void TimelineCommands::setDurations()
         return;
     QDialog dialog(&mForm);
     dialog.setObjectName(QStringLiteral("DurationsDialog"));
-    dialog.setWindowTitle(stepName(ASetDurations));
+    dialog.setWindowTitle(dialogStepName(ASetDurations));
     auto *layout = new QVBoxLayout(&dialog);
     auto *each = new QRadioButton(mForm.uiText("DurationEach"));
     auto *total = new QRadioButton(mForm.uiText("DurationTotal"));
