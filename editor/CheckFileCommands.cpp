@@ -1,6 +1,8 @@
 // File > Check file...: the findings of the open document, and showing the one chosen.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "GlowshowPage.h"
 
 #include "CheckFileDialog.h"
@@ -32,8 +34,8 @@ void TMForm::ACheckFile()
     for (int n = 1; n <= profiles::ElementCount; ++n)
         onModel[std::size_t(n - 1)] = CurrentProfile.ElementColors[n] != profiles::NotOnModel;
     QStringList labels;
-    for (int row = 0; row < mGlowshows->ListBox1->count(); ++row)
-        labels << mGlowshows->ListBox1->item(row)->text();
+    for (int row = 0; row < mEdit->glowshows->ListBox1->count(); ++row)
+        labels << mEdit->glowshows->ListBox1->item(row)->text();
     mCheckFileDialog->showFindings(model::CheckDocument(Document, onModel), labels);
     mCheckFileDialog->show();
     mCheckFileDialog->raise();

@@ -1,6 +1,8 @@
 // Exporting the selected glowshow as an animation or a storyboard.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "GlowshowPage.h"
 
 #include "PreviewPage.h"
@@ -28,7 +30,8 @@ void TMForm::createExportActions()
 
 void TMForm::updateExportCommands()
 {
-    const model::TGlowshow *g = mDocument.isLoaded() ? Document.glowshow(mGlowshows->ListBox1->currentRow()) : nullptr;
+    const model::TGlowshow *g =
+        mDocument.isLoaded() ? Document.glowshow(mEdit->glowshows->ListBox1->currentRow()) : nullptr;
     AExportAnimationAction->setEnabled(g && g->Kind == model::KindNormal);
     AExportStoryboardAction->setEnabled(g != nullptr);
 }
@@ -42,7 +45,7 @@ ExportSetup TMForm::exportSetup() const
     setup.loopSwitch = mPreview->CheckBox4->isChecked();
     setup.text = [this](std::string_view key) { return uiText(key); };
     for (int n = 1; n <= profiles::ElementCount; ++n) {
-        setup.storyboard.elements[std::size_t(n - 1)] = SlotGrid->elementName(n);
+        setup.storyboard.elements[std::size_t(n - 1)] = mEdit->SlotGrid->elementName(n);
         setup.storyboard.behaviours[std::size_t(n - 1)] = CurrentProfile.ElementColors[n];
         setup.storyboard.hidden[std::size_t(n - 1)] = isElementHidden(n);
     }
@@ -53,11 +56,11 @@ ExportSetup TMForm::exportSetup() const
 
 void TMForm::exportSelected(bool animation)
 {
-    const int row = mGlowshows->ListBox1->currentRow();
+    const int row = mEdit->glowshows->ListBox1->currentRow();
     const model::TGlowshow *g = Document.glowshow(row);
     if (!g)
         return;
-    const QString label = mGlowshows->ListBox1->item(row)->text();
+    const QString label = mEdit->glowshows->ListBox1->item(row)->text();
     const ExportSetup setup = exportSetup();
     // Say why before asking for a name: nothing would be written.
     if (animation && !exporting::hasVisibleFrames(*g, setup.speed))

@@ -1,6 +1,8 @@
 // Start-up, the file commands and adding a glowshow.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "AboutForm.h"
 #include "ControlText.h"
 #include "ErrorBox.h"
@@ -32,7 +34,7 @@ void TMForm::AMFormCreate()
     fillRecentMenu();
 
     PageControl1->setTabVisible(PageControl1->indexOf(mSetup), true);
-    PageControl1->setTabVisible(PageControl1->indexOf(Tab2), false);
+    PageControl1->setTabVisible(PageControl1->indexOf(mEdit), false);
     PageControl1->setCurrentIndex(0);
 
     // Copies of editors that died are offered before anything else is opened.
@@ -62,7 +64,7 @@ void TMForm::replaceDocument(model::TDocument content)
 void TMForm::showReplacedDocument()
 {
     execute(AUpdateListAction);
-    mGlowshows->selectLine(0);
+    mEdit->glowshows->selectLine(0);
     execute(AUpdateGlowshowAction);
     updateAddCommands();
     updateWindowTitle();
@@ -71,7 +73,7 @@ void TMForm::showReplacedDocument()
 void TMForm::ASaveActiv()
 {
     PageControl1->setTabVisible(PageControl1->indexOf(mSetup), true);
-    PageControl1->setTabVisible(PageControl1->indexOf(Tab2), true);
+    PageControl1->setTabVisible(PageControl1->indexOf(mEdit), true);
     ASaveAction->setEnabled(true);
     ASaveAsAction->setEnabled(true);
     ACheckFileAction->setEnabled(true);
@@ -99,7 +101,7 @@ void TMForm::ANewFile()
     if (!askToSaveChanges())
         return;
     replaceDocument(model::TDocument{});
-    PageControl1->setCurrentWidget(Tab2);
+    PageControl1->setCurrentWidget(mEdit);
 }
 
 void TMForm::ASave()

@@ -2,18 +2,11 @@
 // between the list, its pages and the grids.
 #include "Unit1.h"
 
+#include "EditPage.h"
 #include "GlowshowIds.h"
 #include "GlowshowPage.h"
-#include "GridWidgets.h"
 #include "PreviewPage.h"
-#include "SelectedFramePage.h"
-#include "SlotOperationsPage.h"
 #include "profiles/IniFile.h"
-
-#include <QAction>
-#include <QItemSelectionModel>
-#include <QSignalBlocker>
-#include <QTabWidget>
 
 namespace editor {
 
@@ -55,14 +48,14 @@ void TMForm::relabelLists()
     if (!mDocument.isLoaded())
         return;
     const ListLabels labels = listLabels(Document, CurrentProfile, ProgramDir);
-    mGlowshows->setLines(labels.all, labels.ids, true);
+    mEdit->glowshows->setLines(labels.all, labels.ids, true);
     mPreview->relabel(labels.normal);
 }
 
 void TMForm::AUpdateList()
 {
     const ListLabels labels = listLabels(Document, CurrentProfile, ProgramDir);
-    mGlowshows->setLines(labels.all, labels.ids);
+    mEdit->glowshows->setLines(labels.all, labels.ids);
     mPreview->setGlowshows(labels.normal, labels.normalGlowshows);
     showChosenGlowshow(false);
     mPreview->setPlayEnabled(false);
@@ -71,99 +64,17 @@ void TMForm::AUpdateList()
 
 void TMForm::showChosenGlowshow(bool chosenByUser)
 {
-    const int row = mGlowshows->selectedLine();
+    const int row = mEdit->glowshows->selectedLine();
     if (row < 0)
         return;
     if (chosenByUser)
         mPreview->selectGlowshow(row);
-    showSelectedGlowshow(chosenByUser);
-}
-
-void TMForm::showNoGlowshow()
-{
-    mGlowshows->showNoGlowshow();
-    for (QAction *a : {AGlowCopyAction, ADelGlowAction, AGlowMoveUpAction, AGlowMoveDownAction})
-        a->setEnabled(false);
-    setGridColumns(0);
-    PageControl2->setTabVisible(PageControl2->indexOf(mSlotOperations), false);
-    PageControl2->setTabVisible(PageControl2->indexOf(mSelectedFrame), false);
-    updateExportCommands();
+    mEdit->showSelectedGlowshow(chosenByUser);
 }
 
 void TMForm::AUpdateGlowshow()
 {
-    showSelectedGlowshow(true);
-}
-
-void TMForm::showSelectedGlowshow(bool turnToOptions)
-{
-    scheduleLiveView();
-    const int row = mGlowshows->selectedLine();
-    const model::TGlowshow *g = Document.glowshow(row);
-    if (!g) {
-        showNoGlowshow();
-        return;
-    }
-    Document.CurrentGlowshow = std::uint8_t(row);
-    showGlowshowProperties();
-    // Showing is not editing: a glowshow without columns, or with channels of uneven step
-    // counts, is shown as it is and changed only by an edit that needs it.
-    setGridColumns(shownColumns(g));
-    FrameGrid->fill();
-    if (turnToOptions)
-        PageControl2->setCurrentIndex(0);
-    PageControl2->setTabVisible(PageControl2->indexOf(mSlotOperations), false);
-    PageControl2->setTabVisible(PageControl2->indexOf(mSelectedFrame), false);
-    // No cell is current until the user selects one again; the grid must not keep one
-    // either, or choosing the same position in this glowshow would not select it.
-    forgetCurrentCell();
-    EditGrid->viewport()->update();
-    updateExportCommands();
-}
-
-void TMForm::showGlowshowProperties()
-{
-    const int row = Document.CurrentGlowshow;
-    const model::TGlowshow *g = Document.current();
-    if (!g)
-        return;
-    const bool normal = g->Kind == model::KindNormal;
-    AGlowCopyAction->setEnabled(true);
-    AClearAllFramesAction->setEnabled(normal);
-    ACopyAllFramesAction->setEnabled(normal);
-    ADelAllFramesAction->setEnabled(normal);
-    ADelGlowAction->setEnabled(true);
-    AGlowMoveDownAction->setEnabled(row < int(Document.Glowshows.size()) - 1);
-    AGlowMoveUpAction->setEnabled(row > 0);
-    updateAddCommands();
-    mGlowshows->showProperties();
-}
-
-void TMForm::forgetCurrentCell()
-{
-    {
-        const QSignalBlocker block(EditGrid->selectionModel());
-        EditGrid->selectionModel()->clear();
-    }
-    Document.SelectionEmpty = 1;
-}
-
-void TMForm::setGridColumns(int columns)
-{
-    EditGrid->setColumns(columns);
-    FrameGrid->setColumns(columns);
-}
-
-void TMForm::dropStaleSelection()
-{
-    // A selected frame past the new count no longer exists: nothing may be read or written
-    // through it.
-    const model::TGlowshow *g = Document.current();
-    if (g && Document.CurrentFrame < model::columnCount(*g))
-        return;
-    Document.CurrentEntry = model::NoEntry;
-    Document.SelectionEmpty = 1;
-    PageControl2->setTabVisible(PageControl2->indexOf(mSelectedFrame), false);
+    mEdit->showSelectedGlowshow(true);
 }
 
 } // namespace editor

@@ -1,6 +1,8 @@
 // Choosing a device profile: its skin for the preview and its element names and colours.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "ControlText.h"
 #include "GridWidgets.h"
 #include "PreviewPage.h"
@@ -40,8 +42,8 @@ void TMForm::ALoadProfilePics()
     preview::BitmapPictureSink pictures(mPreview->surface());
     profiles::ALoadProfilePics(CurrentProfile, ProgramDir.toStdString(), pictures);
     // The device view draws the same pictures on its own surface.
-    mLiveSurface->images() = mPreview->surface().images();
-    updateLiveView();
+    mEdit->liveSurface().images() = mPreview->surface().images();
+    mEdit->updateLiveView();
 }
 
 void TMForm::AUpdateSlots()
@@ -53,10 +55,10 @@ void TMForm::AUpdateSlots()
     for (int n = 1; n <= profiles::ElementCount; ++n) {
         const profiles::ElementInfo &element = elements[std::size_t(n - 1)];
         names << QString::fromStdString(element.name);
-        SlotGrid->setElementName(n, names.constLast());
+        mEdit->SlotGrid->setElementName(n, names.constLast());
         CurrentProfile.ElementColors[n] = element.color;
     }
-    mSlotOperations->setElementNames(names);
+    mEdit->slotOperations->setElementNames(names);
 }
 
 } // namespace editor

@@ -1,6 +1,8 @@
 // The Edit menu's undo and redo, and showing where an undone or redone change happened.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "ControlText.h"
 #include "ErrorBox.h"
 #include "GlowshowPage.h"
@@ -75,14 +77,14 @@ void TMForm::showRestoredPlace(const model::EditPlace &place)
     const int row =
         std::clamp(place.glowshow >= 0 ? place.glowshow : int(Document.CurrentGlowshow), 0, std::max(count - 1, 0));
     Document.CurrentGlowshow = std::uint8_t(row);
-    mGlowshows->selectLine(row);
+    mEdit->glowshows->selectLine(row);
     showChosenGlowshow(false);
     const model::TGlowshow *g = Document.glowshow(row);
     if (g && place.element >= 1 && place.element <= ElementRows) {
         if (place.column >= 0 && place.column < model::columnCount(*g))
-            EditGrid->setCurrentIndex(EditGrid->model()->index(place.element - 1, place.column));
+            mEdit->EditGrid->setCurrentIndex(mEdit->EditGrid->model()->index(place.element - 1, place.column));
         else
-            SlotGridSelectCell(place.element - 1, true);
+            mEdit->selectElement(place.element - 1, true);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "ActionLink.h"
 #include "ControlText.h"
+#include "EditPage.h"
 #include "ErrorBox.h"
 #include "FileDialogs.h"
 #include "GlowshowPage.h"
@@ -66,7 +67,6 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     startRecovery();
 
     createPages();
-    connectGrids();
     connectDocument();
     Timeline = new TimelineCommands(*this);
     installKeyboard(*this);
@@ -85,6 +85,22 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
 preview::QtDrawingSurface &TMForm::previewSurface()
 {
     return mPreview->surface();
+}
+
+preview::QtDrawingSurface &TMForm::liveSurface()
+{
+    return mEdit->liveSurface();
+}
+
+bool TMForm::isElementHidden(int element) const
+{
+    return element >= 1 && element <= profiles::ElementCount &&
+           CurrentProfile.ElementColors[element] == profiles::NotOnModel && mSetup->CheckBox2->isChecked();
+}
+
+void TMForm::redrawCell(int column, int row)
+{
+    mEdit->EditGrid->redrawCell(column, row);
 }
 
 void TMForm::fitToCaptions()
@@ -143,32 +159,32 @@ void TMForm::createActions()
     AUpdateListAction = makeAction("AUpdateList", true, [this] { AUpdateList(); });
     ASaveActivAction = makeAction("ASaveActiv", true, [this] { ASaveActiv(); });
     AUpdateSlotsAction = makeAction("AUpdateSlots", true, [this] { AUpdateSlots(); });
-    APreColorAction = makeAction("APreColor", true, [this] { mSelectedFrame->showPreviewColour(); });
-    AMakeSelectAction = makeAction("AMakeSelect", true, [this] { mSelectedFrame->showEntry(); });
-    AMakePrevColAction = makeAction("AMakePrevCol", true, [this] { mSelectedFrame->AMakePrevCol(); });
-    AMakeEmptyAction = makeAction("AMakeEmpty", true, [this] { mSelectedFrame->showNoEntry(); });
+    APreColorAction = makeAction("APreColor", true, [this] { mEdit->selectedFrame->showPreviewColour(); });
+    AMakeSelectAction = makeAction("AMakeSelect", true, [this] { mEdit->selectedFrame->showEntry(); });
+    AMakePrevColAction = makeAction("AMakePrevCol", true, [this] { mEdit->selectedFrame->AMakePrevCol(); });
+    AMakeEmptyAction = makeAction("AMakeEmpty", true, [this] { mEdit->selectedFrame->showNoEntry(); });
     AUpdateGlowshowAction = makeAction("AUpdateGlowshow", true, [this] { AUpdateGlowshow(); });
     AMFormCreateAction = makeAction("AMFormCreate", true, [this] { AMFormCreate(); });
     AAddNewGlowAction = makeAction("AAddNewGlow", false, [this] { AAddNewGlow(); });
-    ADelAllFramesAction = makeAction("ADelAllFrames", true, [this] { mSlotOperations->ADelAllFrames(); });
-    ADelGlowAction = makeAction("ADelGlow", false, [this] { mGlowshows->ADelGlow(); });
-    AGlowMoveDownAction = makeAction("AGlowMoveDown", false, [this] { mGlowshows->AGlowMoveDown(); });
-    AGlowMoveUpAction = makeAction("AGlowMoveUp", false, [this] { mGlowshows->AGlowMoveUp(); });
-    AAddNewFrameAction = makeAction("AAddNewFrame", false, [this] { mSelectedFrame->AAddNewFrame(); });
-    ADelFrameAction = makeAction("ADelFrame", false, [this] { mSelectedFrame->ADelFrame(); });
+    ADelAllFramesAction = makeAction("ADelAllFrames", true, [this] { mEdit->slotOperations->ADelAllFrames(); });
+    ADelGlowAction = makeAction("ADelGlow", false, [this] { mEdit->glowshows->ADelGlow(); });
+    AGlowMoveDownAction = makeAction("AGlowMoveDown", false, [this] { mEdit->glowshows->AGlowMoveDown(); });
+    AGlowMoveUpAction = makeAction("AGlowMoveUp", false, [this] { mEdit->glowshows->AGlowMoveUp(); });
+    AAddNewFrameAction = makeAction("AAddNewFrame", false, [this] { mEdit->selectedFrame->AAddNewFrame(); });
+    ADelFrameAction = makeAction("ADelFrame", false, [this] { mEdit->selectedFrame->ADelFrame(); });
     AAddAllFramesAction = makeAction("AAddAllFrames", true, [this] {
-        mSlotOperations->AAddAllFrames();
+        mEdit->slotOperations->AAddAllFrames();
         // The element stays selected, so that the new channel's band can be set at once.
-        const int row = SlotGrid->currentRow();
-        SlotGridSelectCell(row >= 0 ? row : Document.CurrentElement - 1, true);
+        const int row = mEdit->SlotGrid->currentRow();
+        mEdit->selectElement(row >= 0 ? row : Document.CurrentElement - 1, true);
     });
-    AGlowCopyAction = makeAction("AGlowCopy", false, [this] { mGlowshows->AGlowCopy(); });
+    AGlowCopyAction = makeAction("AGlowCopy", false, [this] { mEdit->glowshows->AGlowCopy(); });
     AReadLanguageAction = makeAction("AReadLanguage", true, [this] { AReadLanguage(); });
-    AMakeOn_OffAction = makeAction("AMakeOn_Off", true, [this] { mSelectedFrame->AMakeOn_Off(); });
+    AMakeOn_OffAction = makeAction("AMakeOn_Off", true, [this] { mEdit->selectedFrame->AMakeOn_Off(); });
     AReadOptionsAction = makeAction("AReadOptions", true, [this] { AReadOptions(); });
     ASaveOptionsAction = makeAction("ASaveOptions", true, [this] { ASaveOptions(); });
-    AClearAllFramesAction = makeAction("AClearAllFrames", true, [this] { mSlotOperations->AClearAllFrames(); });
-    ACopyAllFramesAction = makeAction("ACopyAllFrames", true, [this] { mSlotOperations->ACopyAllFrames(); });
+    AClearAllFramesAction = makeAction("AClearAllFrames", true, [this] { mEdit->slotOperations->AClearAllFrames(); });
+    ACopyAllFramesAction = makeAction("ACopyAllFrames", true, [this] { mEdit->slotOperations->ACopyAllFrames(); });
     AShowAboutAction = makeAction("AShowAbout", true, [this] { AShowAbout(); });
     ARegisterPATAction = makeAction("ARegisterPAT", true, [this] { ARegisterPAT(); });
     ALoadProfilePicsAction = makeAction("ALoadProfilePics", true, [this] { ALoadProfilePics(); });
@@ -224,82 +240,31 @@ void TMForm::createPages()
     connect(mSetup, &SetupPage::languageChosen, this, [this] { runGuarded(this, [this] { ComboBox1Change(); }); });
     connect(mSetup, &SetupPage::profileChosen, this, [this] { runGuarded(this, [this] { ComboBox2Change(); }); });
 
-    mGlowshows = new GlowshowPage(mDocument, CurrentProfile, text, commandOf);
-    mSlotOperations = new SlotOperationsPage(mDocument, text, commandOf);
-    mSelectedFrame = new SelectedFramePage(mDocument, CurrentProfile, text, commandOf);
-    addCaption("ColourTextCaption", [this](const QString &t) { mSelectedFrame->ColourTextLabel->setText(t); });
-    connect(mGlowshows, &GlowshowPage::glowshowChosen, this,
+    mEdit = new EditPage(mDocument, CurrentProfile, *mTexts, text, commandOf,
+                         [this](int element) { return isElementHidden(element); });
+    PageControl1->addTab(mEdit, QStringLiteral("Edit glowshows"));
+    addCaption("ColourTextCaption", [this](const QString &t) { mEdit->selectedFrame->ColourTextLabel->setText(t); });
+    connect(mEdit->glowshows, &GlowshowPage::glowshowChosen, this,
             [this] { runGuarded(this, [this] { showChosenGlowshow(true); }); });
-    createEditPage();
+    connect(mEdit, &EditPage::glowshowShown, this, [this] {
+        updateAddCommands();
+        updateExportCommands();
+    });
 
     mPreview = new PreviewPage(mDocument, CurrentProfile, text, [this] { return mDocument.isLoaded(); });
     PageControl1->addTab(mPreview, QStringLiteral("Glowshow preview"));
     connect(mPreview, &PreviewPage::glowshowChosen, this, [this](int glowshow) {
         Document.CurrentGlowshow = std::uint8_t(glowshow);
-        mGlowshows->selectLine(glowshow);
+        mEdit->glowshows->selectLine(glowshow);
         showChosenGlowshow(false);
     });
     connect(mPreview, &PreviewPage::editingAllowedChanged, this, &TMForm::setEditingAllowed);
 }
 
-void TMForm::createEditPage()
-{
-    Tab2 = named(new QWidget, "Tab2");
-    PageControl1->addTab(Tab2, QStringLiteral("Edit glowshows"));
-    auto *page = new QVBoxLayout(Tab2);
-    auto *upper = new QHBoxLayout;
-    upper->addWidget(mGlowshows->listPanel());
-    PageControl2 = named(new QTabWidget, "PageControl2");
-    PageControl2->addTab(mGlowshows, QStringLiteral("Glowshow options"));
-    PageControl2->addTab(mSlotOperations, QStringLiteral("Slot operations"));
-    PageControl2->addTab(mSelectedFrame, QStringLiteral("Selected frame"));
-    upper->addWidget(PageControl2, 1);
-    // Height to spare goes to the grids.
-    page->addLayout(upper);
-    // The device view beside the grids: the row grows with the window until the view is 1x.
-    auto *gridRow = new QHBoxLayout;
-    auto *gridColumn = new QVBoxLayout;
-    createGrids(gridColumn);
-    gridRow->addLayout(gridColumn, 1);
-    createLiveView(gridRow);
-    page->addLayout(gridRow, 1);
-}
-
-void TMForm::createGrids(QBoxLayout *page)
-{
-    auto *grids = new QGridLayout;
-    grids->setSpacing(0);
-
-    Label6 = label("Label6", "");
-    Label5 = label("Label5", "");
-    auto *captions = new QVBoxLayout;
-    captions->setSpacing(0);
-    captions->setContentsMargins(0, 0, 4, 0); // the captions must not touch FrameGrid
-    for (QLabel *l : {Label6, Label5}) {
-        l->setFixedHeight(GridRowHeight + 1);
-        captions->addWidget(l);
-    }
-
-    EditGrid = named(
-        new EditGridView(mDocument, CurrentProfile, *mTexts, [this](int element) { return isElementHidden(element); }),
-        "EditGrid");
-    FrameGrid = named(new FrameGridView(mDocument, *EditGrid, *mTexts), "FrameGrid");
-    FrameGrid->setDurationMergeId(MergeDuration);
-    SlotGrid = named(new SlotGridView(*EditGrid), "SlotGrid");
-
-    grids->addLayout(captions, 0, 0);
-    grids->addWidget(FrameGrid, 0, 1);
-    // Beside its rows of EditGrid even where the captions above make the column wider.
-    grids->addWidget(SlotGrid, 1, 0, Qt::AlignTop | Qt::AlignRight);
-    grids->addWidget(EditGrid, 1, 1);
-    grids->setColumnStretch(1, 1);
-    page->addLayout(grids);
-}
-
 void TMForm::setEditingAllowed(bool allowed)
 {
     mSetup->setEnabled(allowed);
-    Tab2->setEnabled(allowed);
+    mEdit->setEnabled(allowed);
     File2->setEnabled(allowed);
     File2->menuAction()->setEnabled(allowed);
     mEditingAllowed = allowed;

@@ -14,17 +14,14 @@
 #include <vector>
 
 class QAction;
-class QBoxLayout;
-class QLabel;
 class QMenu;
 class QMimeData;
 class QTabWidget;
 class QTimer;
 
 namespace preview {
-class DXDraw;
 class QtDrawingSurface;
-} // namespace preview
+}
 
 namespace model {
 struct Finding;
@@ -38,16 +35,11 @@ struct LanguageTexts;
 namespace editor {
 
 class CheckFileDialog;
-class EditGridView;
+class EditPage;
 class FileDialogs;
-class FrameGridView;
-class GlowshowPage;
 class PreviewPage;
 class RecoveryStore;
-class SelectedFramePage;
 class SetupPage;
-class SlotGridView;
-class SlotOperationsPage;
 class TAForm;
 class TSForm;
 class TimelineCommands;
@@ -130,18 +122,10 @@ public:
         *AImportAnimationAction;
 
     // --- Pages ---
-    QTabWidget *PageControl1, *PageControl2;
+    QTabWidget *PageControl1;
     SetupPage *mSetup;
-    QWidget *Tab2; // the editing page: the glowshow list, its three pages and the grids
-    GlowshowPage *mGlowshows;
-    SlotOperationsPage *mSlotOperations;
-    SelectedFramePage *mSelectedFrame;
+    EditPage *mEdit;
     PreviewPage *mPreview;
-    QLabel *Label5, *Label6; // the captions beside FrameGrid
-    SlotGridView *SlotGrid;
-    FrameGridView *FrameGrid;
-    EditGridView *EditGrid;
-    preview::DXDraw *LiveView;
     TimelineCommands *Timeline = nullptr; // frame, clipboard, fill and fade commands of the grid
 
 protected:
@@ -183,13 +167,8 @@ private:
     // The user's choices that reach beyond one page.
     void ComboBox1Change();
     void ComboBox2Change();
-    void EditGridSelectCell(int column, int row);
-    // Shows the element of a SlotGrid row on the slot page; `bringForward` also turns to it.
-    void SlotGridSelectCell(int row, bool bringForward);
     // Shows the glowshow selected in the list; `chosenByUser` also selects it in the preview.
     void showChosenGlowshow(bool chosenByUser);
-    // Shows the selected glowshow with no cell selected; `turnToOptions` turns to its options.
-    void showSelectedGlowshow(bool turnToOptions);
 
     void createActions();
     QAction *makeAction(const char *name, bool enabled, std::function<void()> handler);
@@ -197,13 +176,9 @@ private:
     void createMenu();
     void createEditMenu();
     void createPages();
-    void createEditPage();
-    void createGrids(QBoxLayout *page);
-    void createLiveView(QBoxLayout *page);
     void createExportActions();
     void createImportActions();
     void createCheckFileAction();
-    void connectGrids();
     // Connects the views this window still draws itself to the document's signals.
     void connectDocument();
     void FormClose();
@@ -241,39 +216,19 @@ private:
     // Refreshes the glowshow names of the three lists in the chosen language, in place.
     void relabelLists();
 
-    // The views of the current glowshow, as the document's signals ask for them.
-    void showGlowshowProperties();
-    void showColumns();
-    void showCells(int firstColumn, int lastColumn);
-    // Shows the values of the selected cell again, on the page the user is on.
-    void showCurrentCell();
     // Rebuilds the lists and shows the current glowshow after glowshows came or went.
     void showGlowshowList();
     void showReplacedDocument();
-    // Shows that no glowshow is selected: nothing can be edited through stale controls.
-    void showNoGlowshow();
     // Enables adding and copying while the document has room for another glowshow.
     void updateAddCommands();
     // Takes a new document (Open, New, recovery) and makes the editor usable.
     void replaceDocument(model::TDocument content);
     // Reads a file and takes it as the document with its name; refuses a file that is not ours.
     void readDocument(const QString &fileName);
-    // Shows the frame of the grid's current column on the device view, or hides the view when
-    // no normal glowshow is shown; at most once per round of the event loop.
-    void scheduleLiveView();
-    void updateLiveView();
-    // Sets the column count of EditGrid and FrameGrid.
-    void setGridColumns(int columns);
-    // Leaves EditGrid without a current cell and the colour controls without an entry.
-    void forgetCurrentCell();
-    // Forgets a selected cell that no longer exists.
-    void dropStaleSelection();
 
     EditorEnvironment mEnvironment;
     std::unique_ptr<FileDialogs> mOwnDialogs;
     std::unordered_map<QAction *, std::function<void()>> mHandlers;
-    std::unique_ptr<preview::QtDrawingSurface> mLiveSurface;
-    bool mLiveViewPending = false;
     QStringList mRecentFiles;
     std::unique_ptr<settings::SettingsStore> mSettings;
     std::unique_ptr<settings::LanguageTexts> mTexts;

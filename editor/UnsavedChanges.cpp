@@ -1,6 +1,8 @@
 // Nothing is lost: the question before a modified document is closed, and the recovery copy.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "ErrorBox.h"
 #include "GlowFileIO.h"
 #include "Recovery.h"
@@ -97,7 +99,7 @@ void TMForm::offerRecoveredCopies()
         updateWindowTitle();
         mRecovery->discard(orphan);
         mRecoveryTimer->start(0);
-        PageControl1->setCurrentWidget(Tab2);
+        PageControl1->setCurrentWidget(mEdit);
         return; // one document at a time; other copies are offered at the next start
     }
 }
