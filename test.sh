@@ -33,7 +33,7 @@ if [ $sanitize -eq 1 ]; then
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 600
   if [ -x tests/fuzz/run-fuzzers.sh ]; then
-    tests/fuzz/run-fuzzers.sh "${GLOW_FUZZ_SECONDS:-40}"
+    tests/fuzz/run-fuzzers.sh "${GLOW_FUZZ_SECONDS:-30}"
   fi
 fi
 

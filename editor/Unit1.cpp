@@ -207,26 +207,26 @@ void TMForm::createMenu()
         menu->addAction(a);
         return a;
     };
-    New1 = item(File2, "New1", ANewFileAction);
-    Open1 = item(File2, "Open1", AOpenFileAction);
+    item(File2, "New1", ANewFileAction);
+    item(File2, "Open1", AOpenFileAction);
     RecentFiles1 = named(new QMenu(File2), "RecentFiles1");
     ARecentFilesAction = named(RecentFiles1->menuAction(), "ARecentFiles");
     ARecentFilesAction->setEnabled(false);
     File2->addAction(ARecentFilesAction);
     addCaption("OpenRecent", [this](const QString &t) { ARecentFilesAction->setText(t); });
-    Save1 = item(File2, "Save1", ASaveAction);
-    SaveAs1 = item(File2, "SaveAs1", ASaveAsAction);
-    N2 = named(File2->addSeparator(), "N2");
-    ImportGlowshows1 = item(File2, "ImportGlowshows1", AImportGlowshowsAction);
-    ImportAnimation1 = item(File2, "ImportAnimation1", AImportAnimationAction);
-    ExportAnimation1 = item(File2, "ExportAnimation1", AExportAnimationAction);
-    ExportStoryboard1 = item(File2, "ExportStoryboard1", AExportStoryboardAction);
-    CheckFile1 = item(File2, "CheckFile1", ACheckFileAction);
-    N1 = named(File2->addSeparator(), "N1");
-    Exit1 = item(File2, "Exit1", AExitAction);
+    item(File2, "Save1", ASaveAction);
+    item(File2, "SaveAs1", ASaveAsAction);
+    named(File2->addSeparator(), "N2");
+    item(File2, "ImportGlowshows1", AImportGlowshowsAction);
+    item(File2, "ImportAnimation1", AImportAnimationAction);
+    item(File2, "ExportAnimation1", AExportAnimationAction);
+    item(File2, "ExportStoryboard1", AExportStoryboardAction);
+    item(File2, "CheckFile1", ACheckFileAction);
+    named(File2->addSeparator(), "N1");
+    item(File2, "Exit1", AExitAction);
     createEditMenu();
     Help1 = named(menuBar()->addMenu(QString()), "Help1");
-    About1 = item(Help1, "About1", AShowAboutAction);
+    item(Help1, "About1", AShowAboutAction);
 }
 
 void TMForm::createPages()

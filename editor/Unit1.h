@@ -107,8 +107,6 @@ public:
 
     // --- Menu and action list ---
     QMenu *File2, *EditMenu, *RecentFiles1, *Help1;
-    QAction *New1, *Open1, *Save1, *SaveAs1, *N1, *N2, *Exit1, *About1;
-    QAction *ExportAnimation1, *ExportStoryboard1, *CheckFile1, *ImportGlowshows1, *ImportAnimation1;
     QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction,
         *ASearchProfilesAction, *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction,
         *AUpdateSlotsAction, *APreColorAction, *AMakeSelectAction, *AMakePrevColAction,

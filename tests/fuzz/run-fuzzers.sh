@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each for DURATION seconds (default 40) on a
+# Builds the libFuzzer targets with clang and runs each for DURATION seconds (default 30) on a
 # copy of its seed corpus. Fails on any finding; the crashing input is left in build-fuzz/findings/.
 #   tests/fuzz/run-fuzzers.sh [DURATION]
 set -euo pipefail
-duration="${1:-40}"
+duration="${1:-30}"
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 fuzz_dir="$root/tests/fuzz"
 build="$root/build-fuzz"
