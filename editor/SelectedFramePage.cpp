@@ -182,10 +182,8 @@ void SelectedFramePage::colourTyped()
     const std::optional<model::Clip> clip = model::parseClipText(typed.toStdString());
     if (!clip || clip->cells.size() != 1 || !clip->cells[0].entry)
         return;
+    // The page shows the stored colour when the document reports the change.
     pushCurrentCellColour(clip->cells[0].colour, mText("StepColour"));
-    // Shows the stored colour on the track bars, the preview and the cell.
-    if (mDocument.content().SelectionEmpty == 0)
-        showEntry();
 }
 
 // Removing entries of another cell's element moves the later entries down, so a stored index
