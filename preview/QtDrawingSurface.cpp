@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 namespace preview {
 
@@ -87,10 +88,24 @@ void QtDrawingSurface::fillRectAlpha(const SurfaceRect &rect, std::uint32_t scre
     const QRgb colour = screenColourToRgb(screenColour);
     const Span xs = clipSpan(rect.Left, rect.Right, mBack.width());
     const Span ys = clipSpan(rect.Top, rect.Bottom, mBack.height());
+    if (xs.begin == xs.end || ys.begin == ys.end)
+        return;
+    // One colour over the whole rectangle: each channel's blend is a table of the old value,
+    // worked out once, instead of three divisions for every pixel of the skin's large shapes.
+    const QRgb opaque = 0xFF000000u;
+    std::array<std::uint8_t, 256> red, green, blue;
+    for (int v = 0; v < 256; ++v) {
+        const QRgb mixed = blend(colour, qRgb(v, v, v), a);
+        red[std::size_t(v)] = std::uint8_t(qRed(mixed));
+        green[std::size_t(v)] = std::uint8_t(qGreen(mixed));
+        blue[std::size_t(v)] = std::uint8_t(qBlue(mixed));
+    }
     for (int y = ys.begin; y < ys.end; ++y) {
         auto *out = reinterpret_cast<QRgb *>(mBack.scanLine(y));
-        for (int x = xs.begin; x < xs.end; ++x)
-            out[x] = blend(colour, out[x], a);
+        for (int x = xs.begin; x < xs.end; ++x) {
+            const QRgb old = out[x];
+            out[x] = opaque | QRgb(red[qRed(old)]) << 16 | QRgb(green[qGreen(old)]) << 8 | blue[qBlue(old)];
+        }
     }
 }
 
