@@ -1,7 +1,6 @@
 #include "QtDrawingSurface.h"
 
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -44,14 +43,11 @@ Span clipSpan(std::int64_t from, std::int64_t to, int size)
 } // namespace
 
 QtDrawingSurface::QtDrawingSurface(QObject *parent)
-    : QObject(parent),
-      mBack(SurfaceWidth, SurfaceHeight, QImage::Format_RGB32),
-      mTimer(new QTimer(this))
+    : QObject(parent), mBack(SurfaceWidth, SurfaceHeight, QImage::Format_RGB32), mTimer(new FrameTimer(this))
 {
     mBack.fill(deviceValueToRgb(BackgroundDeviceValue));
     mFront = mBack.copy();
     mTimer->setObjectName("Timer1");
-    mTimer->setTimerType(Qt::PreciseTimer);
     connect(mTimer, &QTimer::timeout, this, &QtDrawingSurface::tick);
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         mApplicationActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
@@ -150,13 +146,7 @@ void QtDrawingSurface::flip()
 
 void QtDrawingSurface::setTimerInterval(int milliseconds)
 {
-    // QTimer restarts a running timer on setInterval, even on the same interval: the restart
-    // counts from the end of the tick, so every frame ran late by the tick's own time. An
-    // unchanged interval keeps the running schedule, which counts from when the tick was due.
-    const int interval = std::max(milliseconds, 0);
-    if (mTimer->isActive() && mTimer->interval() == interval)
-        return;
-    mTimer->setInterval(interval);
+    mTimer->setFrameInterval(milliseconds);
 }
 
 void QtDrawingSurface::setTimerEnabled(bool enabled)
