@@ -9,6 +9,7 @@
 
 #include <QMetaObject>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@ editor::EditorForms openInEditor(const std::string &home, const model::TDocument
 // Runs `start` and stamps each call of the tick that `connectTick` connects, `count` times (or
 // until a generous timeout); appends each interval between stamps minus `interval` (ms) to
 // `errors`. False when the tick came fewer times.
+// Appends each interval between successive stamps minus `interval` (ms) to `errors`.
+void appendTickErrors(const std::vector<std::chrono::steady_clock::time_point> &stamps, int interval,
+                      std::vector<double> &errors);
+
 bool measureTicks(int count, int interval,
                   const std::function<QMetaObject::Connection(std::function<void()>)> &connectTick,
                   const std::function<void()> &start, std::vector<double> &errors);
