@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <atomic>
@@ -54,10 +55,8 @@ const model::TDocument *gLargest = nullptr;
 // Shows the largest document's first glowshow, as after opening the file.
 void loadLargest()
 {
-    gForm->Document = *gLargest;
-    gForm->Document.CurrentGlowshow = 0;
-    gForm->DocumentLoaded = true;
-    gForm->AUpdateList();
+    gForm->execute(gForm->ASaveActivAction);
+    gForm->document().replace(*gLargest);
     QCoreApplication::processEvents();
 }
 
@@ -189,7 +188,7 @@ void BM_TimelineCommand(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         gForm->Document.Glowshows[0] = start;
-        gForm->AUpdateGlowshow();
+        gForm->execute(gForm->AUpdateGlowshowAction);
         editor::EditGridView *grid = namedChild<editor::EditGridView>("EditGrid");
         grid->setCurrentIndex(grid->model()->index(0, 0));
         grid->extendRange(QPoint(model::MaxCount - 1, editor::ElementRows - 1));
@@ -234,7 +233,7 @@ void BM_ListRebuild(benchmark::State &state)
     }
     bench::PathAndFloor timing;
     for (auto _ : state) {
-        timing.project([&] { gForm->AUpdateList(); });
+        timing.project([&] { gForm->execute(gForm->AUpdateListAction); });
         timing.floor([&] {
             const QSignalBlocker b1(listBox1), b2(listBox2), b4(comboBox4);
             listBox1->clear();
@@ -248,7 +247,7 @@ void BM_ListRebuild(benchmark::State &state)
                 comboBox4->addItem(s);
         });
     }
-    gForm->AUpdateList();
+    gForm->execute(gForm->AUpdateListAction);
     timing.report(state, "ratio");
 }
 
@@ -337,10 +336,8 @@ void BM_TimerAccuracy(benchmark::State &state)
 {
     const int interval = int(state.range(0));
     const int frames = 12;
-    gForm->Document = bench::playbackDocument(std::vector<std::uint16_t>(frames, std::uint16_t(interval)));
-    gForm->Document.CurrentGlowshow = 0;
-    gForm->DocumentLoaded = true;
-    gForm->AUpdateList();
+    gForm->execute(gForm->ASaveActivAction);
+    gForm->document().replace(bench::playbackDocument(std::vector<std::uint16_t>(frames, std::uint16_t(interval))));
     const bench::BusyCore busy;
     std::vector<double> errors;
     for (auto _ : state) {
@@ -375,7 +372,11 @@ void BM_UndoHeaviestStep(benchmark::State &state)
     steps.push_back({"delete_glowshow", namedChild<QAction>("ADelGlow"), [] {}, {}, {}});
     steps.push_back({"element_over_255_frames",
                      namedChild<QAction>("ADelAllFrames"),
-                     [] { gForm->SlotGridSelectCell(0, 0); },
+                     [] {
+                         auto *slotGrid = namedChild<QTableWidget>("SlotGrid");
+                         slotGrid->setCurrentCell(-1, -1);
+                         slotGrid->setCurrentCell(0, 0);
+                     },
                      {},
                      {}});
     QAction *undo = namedChild<QAction>("AUndo");
@@ -436,7 +437,7 @@ int main(int argc, char **argv)
         gLargest = &largest;
         editor::EditorForms forms = bench::openInEditor(home, largest);
         gForm = forms.MForm.get();
-        if (!gForm->DocumentLoaded || gForm->Document.Glowshows.size() != 255) {
+        if (!gForm->document().isLoaded() || gForm->Document.Glowshows.size() != 255) {
             std::fprintf(stderr, "the editor did not open the largest document\n");
             exitCode = 1;
         } else {

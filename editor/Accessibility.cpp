@@ -108,12 +108,6 @@ QAccessibleInterface *namedComboBoxFactory(const QString &className, QObject *ob
 }
 #endif
 
-QString elementName(const QTableWidget *slotGrid, int row)
-{
-    const QTableWidgetItem *item = slotGrid->item(row, 0);
-    return item ? item->text() : QString();
-}
-
 // The range is what a screen reader reads as the selected cells.
 void exposeRange(EditGridView *grid)
 {
@@ -128,10 +122,11 @@ void exposeRange(EditGridView *grid)
 void installGridTexts(TMForm &form, const TextOf &text)
 {
     auto *grid = form.centralWidget()->findChild<EditGridView *>(QStringLiteral("EditGrid"));
-    auto *slotGrid = form.centralWidget()->findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
+    // Its rows are headed by the element names that SlotGrid shows and heads its own rows with.
+    auto *slotGrid = form.centralWidget()->findChild<SlotGridView *>(QStringLiteral("SlotGrid"));
     // Asked at any time, also after the document shrank: everything is looked up again.
     auto shown = [&form]() -> const model::TGlowshow * {
-        return form.DocumentLoaded ? form.Document.current() : nullptr;
+        return form.document().isLoaded() ? form.Document.current() : nullptr;
     };
     grid->gridModel()->setTexts(
         [&form, slotGrid, text, shown](int row, int column) {
@@ -141,12 +136,12 @@ void installGridTexts(TMForm &form, const TextOf &text)
                 return QString();
             const CellState state = cellState(*g, element, column, form.CurrentProfile.ElementColors[element],
                                               form.isElementHidden(element));
-            return cellName(text, elementName(slotGrid, row), columnName(text, g->Kind == model::KindRhythm, column),
+            return cellName(text, slotGrid->elementName(element), columnName(text, g->Kind == model::KindRhythm, column),
                             state);
         },
         [slotGrid, text, shown](Qt::Orientation orientation, int section) {
             if (orientation == Qt::Vertical)
-                return elementName(slotGrid, section);
+                return slotGrid->elementName(section + 1);
             const model::TGlowshow *g = shown();
             return columnName(text, g && g->Kind == model::KindRhythm, section);
         });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditorTexts.h"
 #include "model/Document.h"
 #include "model/Edits.h"
 
@@ -10,9 +11,6 @@
 #include <string_view>
 
 namespace editor {
-
-// A text of section "Editor" in the chosen language, by key.
-using TextOf = std::function<QString(std::string_view key)>;
 
 // What a cell of the colour grid shows, as a screen reader must tell it.
 struct CellState {

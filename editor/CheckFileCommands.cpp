@@ -1,6 +1,10 @@
 // File > Check file...: the findings of the open document, and showing the one chosen.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
+#include "GlowshowPage.h"
+
 #include "CheckFileDialog.h"
 #include "ErrorBox.h"
 #include "GridGeometry.h"
@@ -13,13 +17,13 @@ namespace editor {
 
 void TMForm::createCheckFileAction()
 {
-    ACheckFileAction = makeAction("ACheckFile", false, &TMForm::ACheckFile);
+    ACheckFileAction = makeAction("ACheckFile", false, [this] { ACheckFile(); });
     addCaption("CheckFile", [this](const QString &t) { ACheckFileAction->setText(t); });
 }
 
 void TMForm::ACheckFile()
 {
-    if (!DocumentLoaded)
+    if (!mDocument.isLoaded())
         return;
     // Built anew each time, so that its captions follow the language chosen meanwhile.
     delete mCheckFileDialog;
@@ -30,8 +34,8 @@ void TMForm::ACheckFile()
     for (int n = 1; n <= profiles::ElementCount; ++n)
         onModel[std::size_t(n - 1)] = CurrentProfile.ElementColors[n] != profiles::NotOnModel;
     QStringList labels;
-    for (int row = 0; row < ListBox1->count(); ++row)
-        labels << ListBox1->item(row)->text();
+    for (int row = 0; row < mEdit->glowshows->ListBox1->count(); ++row)
+        labels << mEdit->glowshows->ListBox1->item(row)->text();
     mCheckFileDialog->showFindings(model::CheckDocument(Document, onModel), labels);
     mCheckFileDialog->show();
     mCheckFileDialog->raise();

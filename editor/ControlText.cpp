@@ -1,10 +1,21 @@
 #include "ControlText.h"
 
+#include <QAction>
+
 #include <QComboBox>
 #include <QLayout>
 #include <QWidget>
 
 namespace editor {
+
+QString stepName(const QAction *action)
+{
+    QString name = action->text();
+    name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    name.remove(QLatin1Char('&'));
+    name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return name;
+}
 
 QString captionText(const std::string &utf8)
 {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <string>
 
+class QAction;
 class QComboBox;
 class QSize;
 class QWidget;
@@ -14,6 +15,9 @@ namespace editor {
 QString captionText(const std::string &utf8);
 // The caption back as the file's text.
 std::string captionSource(const QString &caption);
+
+// The name of a step done by a command: its caption without the shortcut mark.
+QString stepName(const QAction *action);
 
 // Fixes a window's size at `designed`, or larger where its captions need more room.
 void fitFixedSize(QWidget *window, QSize designed);

@@ -1,15 +1,10 @@
-// Which view follows which of the document's signals. Commands change the document and
-// nothing else; every view below redraws what the change touched.
+// The views that span pages follow the document's signals here; each page follows the rest
+// itself. Commands change the document and nothing else.
 #include "Unit1.h"
 
+#include "EditPage.h"
 #include "ErrorBox.h"
-#include "GridWidgets.h"
-
-#include <QListWidget>
-#include <QSignalBlocker>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QTableWidget>
+#include "GlowshowPage.h"
 
 namespace editor {
 
@@ -18,79 +13,25 @@ void TMForm::connectDocument()
     auto guarded = [this](auto show) {
         return [this, show](auto... arguments) { runGuarded(this, [&] { show(arguments...); }); };
     };
-    auto current = [this](int glowshow) { return glowshow == Document.CurrentGlowshow; };
-
-    connect(&mDocument, &EditorDocument::cellsChanged, this, guarded([this, current](int g, int first, int last) {
-        if (current(g))
-            showCells(first, last);
-    }));
-    connect(&mDocument, &EditorDocument::columnsChanged, this, guarded([this, current](int g) {
-        if (current(g))
-            showColumns();
-    }));
-    connect(&mDocument, &EditorDocument::glowshowChanged, this, guarded([this, current](int g) {
+    // The labels first: the options page finds the identifier by its label.
+    connect(&mDocument, &EditorDocument::glowshowChanged, this, guarded([this](int g) {
         relabelLists();
-        if (current(g)) {
-            showGlowshowProperties();
-            showCurrentCell();
+        if (g == Document.CurrentGlowshow) {
+            mEdit->showGlowshowProperties();
+            mEdit->showCurrentCell();
         }
     }));
     for (auto signal :
          {&EditorDocument::glowshowInserted, &EditorDocument::glowshowRemoved, &EditorDocument::glowshowsSwapped})
         connect(&mDocument, signal, this, guarded([this](int) { showGlowshowList(); }));
-    connect(&mDocument, &EditorDocument::fileValuesChanged, this, guarded([this] { showTrailerTexts(); }));
     connect(&mDocument, &EditorDocument::documentReplaced, this, guarded([this] { showReplacedDocument(); }));
-
-    // The device view shows the current column of the current glowshow.
-    for (auto signal : {&EditorDocument::columnsChanged, &EditorDocument::glowshowChanged})
-        connect(&mDocument, signal, this, [this](int) { scheduleLiveView(); });
-    connect(&mDocument, &EditorDocument::cellsChanged, this, [this] { scheduleLiveView(); });
-    connect(EditGrid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { scheduleLiveView(); });
-}
-
-void TMForm::showColumns()
-{
-    const model::TGlowshow *g = Document.current();
-    if (!g)
-        return;
-    {
-        const QSignalBlocker block(SpinEdit5);
-        SpinEdit5->setValue(std::clamp<int>(model::columnCount(*g), 1, 255));
-    }
-    dropStaleSelection();
-    showCurrentCell();
-}
-
-void TMForm::showCells(int firstColumn, int lastColumn)
-{
-    const QModelIndex current = EditGrid->currentIndex();
-    if (current.isValid() && current.column() >= firstColumn && current.column() <= lastColumn)
-        showCurrentCell();
-}
-
-void TMForm::showCurrentCell()
-{
-    // Selecting the cell or element again reads it anew; the user stays on the page they are on.
-    const int page = PageControl2->currentIndex();
-    const QModelIndex current = EditGrid->currentIndex();
-    if (current.isValid() && PageControl2->isTabVisible(PageControl2->indexOf(TabSheet2))) {
-        EditGridSelectCell(current.column(), current.row());
-    } else if (PageControl2->isTabVisible(PageControl2->indexOf(TabSheet1))) {
-        UpdatingControls = true;
-        SlotGridSelectCell(0, Document.CurrentElement - 1);
-        UpdatingControls = false;
-    } else {
-        return;
-    }
-    if (PageControl2->isTabVisible(page))
-        PageControl2->setCurrentIndex(page);
 }
 
 void TMForm::showGlowshowList()
 {
-    selectListRow(ListBox1, Document.CurrentGlowshow);
+    mEdit->glowshows->selectLine(Document.CurrentGlowshow);
     execute(AUpdateListAction);
-    ListBox1Click();
+    showChosenGlowshow(true);
 }
 
 } // namespace editor

@@ -8,8 +8,11 @@ EditHistory::EditHistory(model::TDocument &document, QObject *parent) : QObject(
 {
     mStack.setObjectName(QStringLiteral("UndoStack"));
     connect(&mStack, &QUndoStack::indexChanged, this, [this] {
-        if (!mQuiet)
-            emit restored(mLastPlace);
+        if (mQuiet)
+            return;
+        const bool showing = std::exchange(mShowingRestored, true);
+        emit restored(mLastPlace);
+        mShowingRestored = showing;
     });
 }
 

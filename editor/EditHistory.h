@@ -48,6 +48,9 @@ private:
     QUndoStack mStack;
     model::EditPlace mLastPlace;
     bool mQuiet = false; // the index changes by a push or a reset, not by undo or redo
+    // While the views show where an undo or redo happened: a push then would drop the redo
+    // steps, so showing can never edit.
+    bool mShowingRestored = false;
 };
 
 // One step of the undo stack: a record and its name.
@@ -91,6 +94,8 @@ private:
 
 template <model::EditRecord E> void EditHistory::push(E edit, const QString &text, int mergeId)
 {
+    if (mShowingRestored)
+        return;
     const bool quiet = std::exchange(mQuiet, true);
     mStack.push(new EditCommand<E>(*this, std::move(edit), text, mergeId));
     mQuiet = quiet;

@@ -12,6 +12,7 @@ EditorDocument::EditorDocument(QObject *parent) : QObject(parent), mHistory(mCon
 void EditorDocument::replace(model::TDocument content)
 {
     mContent = std::move(content);
+    mLoaded = true;
     mHistory.reset();
     emit documentReplaced();
 }

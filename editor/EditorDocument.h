@@ -12,6 +12,20 @@ namespace editor {
 // Every change goes through push(); after each apply or revert it says what changed, and the
 // views that show it listen and refresh themselves. Signals carry indexes, never pointers:
 // a view reads the document again.
+// Controls whose runs of changes merge into one step.
+enum MergeId {
+    MergeRed = 1,
+    MergeGreen,
+    MergeBlue,
+    MergeParameter,
+    MergeDuration,
+    MergeRepeatDuration,
+    MergeUpperFrequency,
+    MergeLowerFrequency,
+    MergeFirstNote,
+    MergeSecondNote
+};
+
 class EditorDocument : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +44,10 @@ public:
 
     // Takes `content` as the whole document (Open, New, a recovered copy), with a new history.
     void replace(model::TDocument content);
+    // True from the first replace() until the window closes.
+    bool isLoaded() const { return mLoaded; }
+    // The window is closing: nothing may be shown or edited any more.
+    void unload() { mLoaded = false; }
 
 signals:
     // Colours, parameters or durations of these columns of a glowshow.
@@ -54,6 +72,7 @@ private:
 
     model::TDocument mContent;
     EditHistory mHistory;
+    bool mLoaded = false;
 };
 
 } // namespace editor

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -10,6 +11,9 @@ struct LanguageTexts;
 }
 
 namespace editor {
+
+// A text of section "Editor" in the chosen language, by key.
+using TextOf = std::function<QString(std::string_view key)>;
 
 // A text of the editor's own additions: its key in section "Editor" of the language files
 // and the English shown when a language file lacks the key (older files do).

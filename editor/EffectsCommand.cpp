@@ -5,6 +5,8 @@
 #include "EffectsDialog.h"
 #include "GridWidgets.h"
 #include "Unit1.h"
+
+#include "EditPage.h"
 #include "preview/QtDrawingSurface.h"
 
 #include <algorithm>
@@ -19,7 +21,7 @@ void TimelineCommands::effects()
     const int count = model::columnCount(*g);
     const std::optional<model::FrameRange> range = selection();
     const bool ranged = range && (range->columns() > 1 || range->rows() > 1);
-    const QModelIndex current = mForm.EditGrid->currentIndex();
+    const QModelIndex current = mForm.mEdit->EditGrid->currentIndex();
     EffectsScope scope{mForm.Document,
                        mForm.Document.CurrentGlowshow,
                        ranged ? range->firstColumn : 0,
@@ -40,7 +42,7 @@ void TimelineCommands::effects()
     const effects::EffectTarget target = dialog.target();
     const int first = dialog.edit()->shown.column;
     const auto [low, high] = std::minmax_element(scope.elements.begin(), scope.elements.end());
-    mForm.pushEdit(*dialog.edit(), dialog.stepName());
+    mForm.document().push(*dialog.edit(), dialog.stepName());
     showColumns({first, first + target.columns - 1, *low, *high});
 }
 

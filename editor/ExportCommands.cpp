@@ -1,6 +1,10 @@
 // Exporting the selected glowshow as an animation or a storyboard.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
+#include "GlowshowPage.h"
+
 #include "PreviewPage.h"
 
 #include "ExportFiles.h"
@@ -18,15 +22,16 @@ namespace editor {
 
 void TMForm::createExportActions()
 {
-    AExportAnimationAction = makeAction("AExportAnimation", false, &TMForm::AExportAnimation);
-    AExportStoryboardAction = makeAction("AExportStoryboard", false, &TMForm::AExportStoryboard);
+    AExportAnimationAction = makeAction("AExportAnimation", false, [this] { AExportAnimation(); });
+    AExportStoryboardAction = makeAction("AExportStoryboard", false, [this] { AExportStoryboard(); });
     addCaption("ExportAnimation", [this](const QString &t) { AExportAnimationAction->setText(t); });
     addCaption("ExportStoryboard", [this](const QString &t) { AExportStoryboardAction->setText(t); });
 }
 
 void TMForm::updateExportCommands()
 {
-    const model::TGlowshow *g = DocumentLoaded ? Document.glowshow(ListBox1->currentRow()) : nullptr;
+    const model::TGlowshow *g =
+        mDocument.isLoaded() ? Document.glowshow(mEdit->glowshows->ListBox1->currentRow()) : nullptr;
     AExportAnimationAction->setEnabled(g && g->Kind == model::KindNormal);
     AExportStoryboardAction->setEnabled(g != nullptr);
 }
@@ -40,7 +45,7 @@ ExportSetup TMForm::exportSetup() const
     setup.loopSwitch = mPreview->CheckBox4->isChecked();
     setup.text = [this](std::string_view key) { return uiText(key); };
     for (int n = 1; n <= profiles::ElementCount; ++n) {
-        setup.storyboard.elements[std::size_t(n - 1)] = SlotGrid->elementName(n);
+        setup.storyboard.elements[std::size_t(n - 1)] = mEdit->SlotGrid->elementName(n);
         setup.storyboard.behaviours[std::size_t(n - 1)] = CurrentProfile.ElementColors[n];
         setup.storyboard.hidden[std::size_t(n - 1)] = isElementHidden(n);
     }
@@ -51,11 +56,11 @@ ExportSetup TMForm::exportSetup() const
 
 void TMForm::exportSelected(bool animation)
 {
-    const int row = ListBox1->currentRow();
+    const int row = mEdit->glowshows->ListBox1->currentRow();
     const model::TGlowshow *g = Document.glowshow(row);
     if (!g)
         return;
-    const QString label = ListBox1->item(row)->text();
+    const QString label = mEdit->glowshows->ListBox1->item(row)->text();
     const ExportSetup setup = exportSetup();
     // Say why before asking for a name: nothing would be written.
     if (animation && !exporting::hasVisibleFrames(*g, setup.speed))

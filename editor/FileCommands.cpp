@@ -1,26 +1,24 @@
-// Start-up, the file commands, adding a glowshow and the trailer texts.
+// Start-up, the file commands and adding a glowshow.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "AboutForm.h"
+#include "ControlText.h"
 #include "ErrorBox.h"
 #include "FileDialogs.h"
 #include "GlowFileIO.h"
+#include "GlowshowPage.h"
 #include "GridWidgets.h"
 #include "PreviewPage.h"
-#include "TrailerText.h"
+#include "SetupPage.h"
 #include "Unit2.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTextCursor>
 #include <QTimer>
 
 namespace editor {
@@ -35,8 +33,8 @@ void TMForm::AMFormCreate()
     mRecentFiles = settings::readRecentFiles(settingsStore());
     fillRecentMenu();
 
-    PageControl1->setTabVisible(PageControl1->indexOf(Tab1), true);
-    PageControl1->setTabVisible(PageControl1->indexOf(Tab2), false);
+    PageControl1->setTabVisible(PageControl1->indexOf(mSetup), true);
+    PageControl1->setTabVisible(PageControl1->indexOf(mEdit), false);
     PageControl1->setCurrentIndex(0);
 
     // Copies of editors that died are offered before anything else is opened.
@@ -65,9 +63,8 @@ void TMForm::replaceDocument(model::TDocument content)
 
 void TMForm::showReplacedDocument()
 {
-    showTrailerTexts();
     execute(AUpdateListAction);
-    selectListRow(ListBox1, 0);
+    mEdit->glowshows->selectLine(0);
     execute(AUpdateGlowshowAction);
     updateAddCommands();
     updateWindowTitle();
@@ -75,9 +72,8 @@ void TMForm::showReplacedDocument()
 
 void TMForm::ASaveActiv()
 {
-    DocumentLoaded = true;
-    PageControl1->setTabVisible(PageControl1->indexOf(Tab1), true);
-    PageControl1->setTabVisible(PageControl1->indexOf(Tab2), true);
+    PageControl1->setTabVisible(PageControl1->indexOf(mSetup), true);
+    PageControl1->setTabVisible(PageControl1->indexOf(mEdit), true);
     ASaveAction->setEnabled(true);
     ASaveAsAction->setEnabled(true);
     ACheckFileAction->setEnabled(true);
@@ -105,7 +101,7 @@ void TMForm::ANewFile()
     if (!askToSaveChanges())
         return;
     replaceDocument(model::TDocument{});
-    PageControl1->setCurrentWidget(Tab2);
+    PageControl1->setCurrentWidget(mEdit);
 }
 
 void TMForm::ASave()
@@ -116,7 +112,7 @@ void TMForm::ASave()
     }
     const QString fileName = QString::fromStdString(Document.GlowFile.FileName);
     namingFile(fileName, [&] { WriteGlowFile(Document, fileName); });
-    mHistory->stack().setClean();
+    history().stack().setClean();
 }
 
 void TMForm::ASaveAs()
@@ -126,7 +122,7 @@ void TMForm::ASaveAs()
         return;
     namingFile(fileName, [&] { WriteGlowFile(Document, fileName); });
     Document.GlowFile.FileName = fileName.toStdString();
-    mHistory->stack().setClean();
+    history().stack().setClean();
     updateWindowTitle();
 }
 
@@ -140,7 +136,7 @@ void TMForm::FormClose()
     if (mClosing)
         return;
     mClosing = true;
-    DocumentLoaded = false;
+    mDocument.unload();
     if (mPreview)
         mPreview->stop();
     execute(ASaveOptionsAction);
@@ -166,67 +162,18 @@ void TMForm::AAddNewGlow()
         added.Kind = model::KindRhythm;
     else
         return;
-    pushEdit(model::InsertGlowshow{int(Document.Glowshows.size()), std::move(added)}, stepName(AAddNewGlowAction));
+    mDocument.push(model::InsertGlowshow{int(Document.Glowshows.size()), std::move(added)},
+                   stepName(AAddNewGlowAction));
 }
 
 void TMForm::updateAddCommands()
 {
     // The one-byte glowshow count cannot count a 256th glowshow.
     const bool room = Document.canAddGlowshow();
-    AAddNewGlowAction->setEnabled(DocumentLoaded && room);
+    AAddNewGlowAction->setEnabled(mDocument.isLoaded() && room);
     if (AGlowCopyAction->isEnabled() && !room)
         AGlowCopyAction->setEnabled(false);
     updateImportCommands();
-}
-
-void TMForm::showTrailerTexts()
-{
-    // The document already holds these values: the change handlers need not run.
-    const QSignalBlocker b1(CheckBox3), b2(Edit1), b3(Memo1);
-    CheckBox3->setChecked(Document.HasTrailer == 1);
-    Edit1->setText(trailerTextToDisplay(Document.TrailerText1));
-    Memo1->setPlainText(trailerTextToDisplay(Document.TrailerText2));
-    mShownMemoText = Memo1->toPlainText();
-}
-
-void TMForm::CheckBox3Click()
-{
-    const std::uint8_t checked = CheckBox3->isChecked() ? 1 : 0;
-    if (Document.HasTrailer != checked)
-        pushEdit(model::SetDocumentValue<&model::TDocument::HasTrailer>{checked}, uiText("StepNotes"));
-}
-
-void TMForm::Edit1Change()
-{
-    // The length is one byte in the file: refuse input past 255 bytes.
-    const std::string bytes = trailerTextFromDisplay(Edit1->text());
-    if (bytes.size() > MaxTrailerBytes) {
-        const QSignalBlocker block(Edit1);
-        const int cursor = Edit1->cursorPosition();
-        Edit1->setText(trailerTextToDisplay(Document.TrailerText1));
-        Edit1->setCursorPosition(std::min(cursor, int(Edit1->text().size())));
-        return;
-    }
-    if (Document.TrailerText1 != bytes)
-        pushEdit(model::SetDocumentValue<&model::TDocument::TrailerText1>{bytes}, uiText("StepFirstNote"),
-                 MergeFirstNote);
-}
-
-void TMForm::Memo1Change()
-{
-    // The length is one byte in the file: refuse input past 255 bytes.
-    const QString lines = Memo1->toPlainText();
-    const std::string bytes = trailerTextFromDisplay(lines, "\r\n");
-    if (bytes.size() > MaxTrailerBytes) {
-        const QSignalBlocker block(Memo1);
-        Memo1->setPlainText(mShownMemoText);
-        Memo1->moveCursor(QTextCursor::End);
-        return;
-    }
-    mShownMemoText = lines;
-    if (Document.TrailerText2 != bytes)
-        pushEdit(model::SetDocumentValue<&model::TDocument::TrailerText2>{bytes}, uiText("StepSecondNote"),
-                 MergeSecondNote);
 }
 
 } // namespace editor

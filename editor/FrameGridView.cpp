@@ -137,6 +137,16 @@ QString FrameGridView::durationTyped(int column, int row, const QString &text)
     return typed.shown;
 }
 
+void FrameGridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool leave = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    const bool hadFocus = editor && editor->hasFocus();
+    // The delegate has committed the text by now; closing hands the focus back to the grid.
+    QTableWidget::closeEditor(editor, leave ? QAbstractItemDelegate::NoHint : hint);
+    if (leave && hadFocus)
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
 // A frame number selects its whole column; with Shift, the columns from the current one.
 void FrameGridView::frameNumberPressed(int row, int column)
 {

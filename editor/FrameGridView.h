@@ -34,6 +34,11 @@ public:
     // While several whole columns are selected and the cell is one of them, all take it.
     QString durationTyped(int column, int row, const QString &text);
 
+protected slots:
+    // Tab and Shift+Tab in a duration editor take the duration and leave the grid, as Tab from
+    // the grid itself does, instead of opening the next cell's editor.
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
     void frameNumberPressed(int row, int column);
 

@@ -19,15 +19,15 @@ namespace editor {
 
 void TMForm::createImportActions()
 {
-    AImportGlowshowsAction = makeAction("AImportGlowshows", false, &TMForm::AImportGlowshows);
-    AImportAnimationAction = makeAction("AImportAnimation", false, &TMForm::AImportAnimation);
+    AImportGlowshowsAction = makeAction("AImportGlowshows", false, [this] { AImportGlowshows(); });
+    AImportAnimationAction = makeAction("AImportAnimation", false, [this] { AImportAnimation(); });
     addCaption("ImportGlowshows", [this](const QString &t) { AImportGlowshowsAction->setText(t); });
     addCaption("ImportAnimation", [this](const QString &t) { AImportAnimationAction->setText(t); });
 }
 
 void TMForm::updateImportCommands()
 {
-    const bool room = DocumentLoaded && Document.canAddGlowshow();
+    const bool room = mDocument.isLoaded() && Document.canAddGlowshow();
     AImportGlowshowsAction->setEnabled(room);
     AImportAnimationAction->setEnabled(room);
 }
@@ -37,12 +37,12 @@ void TMForm::appendImported(std::vector<model::TGlowshow> glowshows, const QStri
     if (glowshows.empty() || !model::glowshowsFit(Document, glowshows.size()))
         return;
     model::assignFreeIds(Document, glowshows);
-    pushEdit(model::AppendGlowshows{int(Document.Glowshows.size()), std::move(glowshows)}, step);
+    mDocument.push(model::AppendGlowshows{int(Document.Glowshows.size()), std::move(glowshows)}, step);
 }
 
 void TMForm::AImportGlowshows()
 {
-    if (!DocumentLoaded || !Document.canAddGlowshow())
+    if (!mDocument.isLoaded() || !Document.canAddGlowshow())
         return;
     const QString fileName = mEnvironment.dialogs->openFileName(this);
     if (fileName.isEmpty())
@@ -63,7 +63,7 @@ void TMForm::AImportGlowshows()
 
 void TMForm::AImportAnimation()
 {
-    if (!DocumentLoaded || !Document.canAddGlowshow())
+    if (!mDocument.isLoaded() || !Document.canAddGlowshow())
         return;
     const QString fileName = mEnvironment.dialogs->importFileName(this, {uiText("AnimationFilter")});
     if (fileName.isEmpty())

@@ -5,19 +5,13 @@
 #include "Accessibility.h"
 #include "ErrorBox.h"
 #include "Unit1.h"
-#include "model/Clip.h"
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QSlider>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -224,60 +218,6 @@ void giveMnemonics(QMenu *menu)
     });
 }
 
-// The colour of the current cell as #RGB: shown while the track bars show it, and typed in as
-// one step.
-void createColourText(TMForm &form)
-{
-    auto *box = form.centralWidget()->findChild<QGroupBox *>(QStringLiteral("GroupBox6"));
-    auto *layout = qobject_cast<QGridLayout *>(box->layout());
-    auto *label = new QLabel(box);
-    label->setObjectName(QStringLiteral("ColourTextLabel"));
-    label->setTextFormat(Qt::PlainText);
-    auto *field = new QLineEdit(box);
-    field->setObjectName(QStringLiteral("ColourText"));
-    field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("#?[0-9A-Fa-f]{3}")), field));
-    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("#DDDD")) + 12);
-    label->setBuddy(field);
-    const int row = layout->rowCount();
-    layout->addWidget(label, row, 0, 1, 3);
-    layout->addWidget(field, row, 3);
-    form.addCaption("ColourTextCaption", [label](const QString &t) { label->setText(t); });
-
-    const std::array<QLineEdit *, 3> values{form.centralWidget()->findChild<QLineEdit *>(QStringLiteral("Edit2")),
-                                            form.centralWidget()->findChild<QLineEdit *>(QStringLiteral("Edit3")),
-                                            form.centralWidget()->findChild<QLineEdit *>(QStringLiteral("Edit4"))};
-    auto show = [field, values] {
-        QString text = QStringLiteral("#");
-        for (const QLineEdit *v : values)
-            text += QString::number(std::clamp(v->text().toInt(), 0, 15), 16).toUpper();
-        field->setText(text);
-    };
-    for (QLineEdit *v : values)
-        QObject::connect(v, &QLineEdit::textChanged, field, show);
-    show();
-    QObject::connect(field, &QLineEdit::editingFinished, field, [&form, field, show] {
-        runGuarded(&form, [&form, field] {
-            QString typed = field->text();
-            if (!typed.startsWith(QLatin1Char('#')))
-                typed.prepend(QLatin1Char('#'));
-            const std::optional<model::Clip> clip = model::parseClipText(typed.toStdString());
-            const model::TGlowshow *g = form.Document.current();
-            model::Colour stored;
-            if (!clip || clip->cells.size() != 1 || !clip->cells[0].entry || !g || form.Document.SelectionEmpty ||
-                (!form.currentFrameEntry() && !form.currentStep()) ||
-                !model::cellColour(*g, form.Document.CurrentFrame, form.Document.CurrentElement, stored) ||
-                stored == clip->cells[0].colour)
-                return;
-            form.pushEdit(model::SetCellColour{form.Document.CurrentGlowshow, form.Document.CurrentFrame,
-                                               form.Document.CurrentElement, clip->cells[0].colour},
-                          form.uiText("StepColour"));
-            // Shows the stored colour on the track bars, the preview and the cell.
-            form.execute(form.AMakeSelectAction);
-        });
-        show();
-    });
-}
-
 } // namespace
 
 std::span<const char *const> tabOrder()
@@ -325,9 +265,6 @@ void installKeyboard(TMForm &form)
     // Arrows move inside a grid; Tab leaves it.
     for (const char *name : {"FrameGrid", "SlotGrid", "EditGrid"})
         form.centralWidget()->findChild<QAbstractItemView *>(QLatin1String(name))->setTabKeyNavigation(false);
-    for (const char *name : {"TrackBar1", "TrackBar2", "TrackBar3"})
-        form.centralWidget()->findChild<QSlider *>(QLatin1String(name))->setFocusPolicy(Qt::StrongFocus);
-    createColourText(form);
 
     QWidget *previous = nullptr;
     for (const char *name : TabOrder) {

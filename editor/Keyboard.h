@@ -18,8 +18,7 @@ std::span<const char *const> tabOrder();
 // captions that have one keep it. "&&" is a literal '&'.
 QStringList withMnemonics(const QStringList &captions);
 
-// Tab order, page switching, the Glowshow, Element and View menus, mnemonics in every menu,
-// the colour controls by keyboard and the typed colour field `ColourText`.
+// Tab order, page switching, the Glowshow, Element and View menus and mnemonics in every menu.
 void installKeyboard(TMForm &form);
 
 } // namespace editor

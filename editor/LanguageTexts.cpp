@@ -1,7 +1,13 @@
 // Languages: finding the language files and applying one to all three windows.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
+#include "GlowshowPage.h"
 #include "PreviewPage.h"
+#include "SelectedFramePage.h"
+#include "SetupPage.h"
+#include "SlotOperationsPage.h"
 
 #include "AboutForm.h"
 #include "ControlText.h"
@@ -28,14 +34,15 @@ namespace editor {
 
 void TMForm::ASearchLangs()
 {
-    const QSignalBlocker block(ComboBox1);
+    const QSignalBlocker block(mSetup->ComboBox1);
     for (const std::string &name : settings::searchLanguages(ProgramDir.toStdString()))
-        addSorted(ComboBox1, QString::fromStdString(name));
+        addSorted(mSetup->ComboBox1, QString::fromStdString(name));
 }
 
 void TMForm::ComboBox1Change()
 {
-    CurrentProfile.Language = ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText().toStdString() : std::string();
+    CurrentProfile.Language =
+        mSetup->ComboBox1->currentIndex() >= 0 ? mSetup->ComboBox1->currentText().toStdString() : std::string();
     execute(AReadLanguageAction);
 }
 
@@ -64,53 +71,53 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
              if (AForm)
                  AForm->setWindowTitle(QString(t).remove(QLatin1Char('&')));
          }},
-        {tab(PageControl1, Tab1)},
-        {box(GroupBox1)},
-        {labelText(Label1)},
-        {labelText(Label2)},
-        {box(GroupBox2)},
-        {text(CheckBox2)},
-        {tab(PageControl1, Tab2)},
-        {tab(PageControl2, TabSheet3)},
-        {tab(PageControl2, TabSheet1)},
-        {tab(PageControl2, TabSheet2)},
-        {labelText(Label7)},
-        {box(GroupBox7)},
-        {text(RadioButton1)},
-        {text(RadioButton2)},
-        {box(GroupBox8)},
-        {labelText(Label13)},
-        {text(CheckBox1), text(mPreview->CheckBox4)},
-        {box(GroupBox5)},
+        {tab(PageControl1, mSetup)},
+        {box(mSetup->GroupBox1)},
+        {labelText(mSetup->Label1)},
+        {labelText(mSetup->Label2)},
+        {box(mSetup->GroupBox2)},
+        {text(mSetup->CheckBox2)},
+        {tab(PageControl1, mEdit)},
+        {tab(mEdit->PageControl2, mEdit->glowshows)},
+        {tab(mEdit->PageControl2, mEdit->slotOperations)},
+        {tab(mEdit->PageControl2, mEdit->selectedFrame)},
+        {labelText(mEdit->glowshows->Label7)},
+        {box(mEdit->glowshows->GroupBox7)},
+        {text(mEdit->glowshows->RadioButton1)},
+        {text(mEdit->glowshows->RadioButton2)},
+        {box(mEdit->glowshows->GroupBox8)},
+        {labelText(mEdit->glowshows->Label13)},
+        {text(mEdit->glowshows->CheckBox1), text(mPreview->CheckBox4)},
+        {box(mEdit->glowshows->GroupBox5)},
         {action(AAddNewGlowAction)},
         {action(AGlowCopyAction)},
         {action(ADelGlowAction)},
         {action(AAddAllFramesAction)},
         {action(ADelAllFramesAction)},
-        {box(GroupBox4)},
-        {labelText(Label8)},
-        {labelText(Label12)},
-        {box(GroupBox6)},
-        {labelText(Label3)},
+        {box(mEdit->slotOperations->GroupBox4)},
+        {labelText(mEdit->slotOperations->Label8)},
+        {labelText(mEdit->slotOperations->Label12)},
+        {box(mEdit->selectedFrame->GroupBox6)},
+        {labelText(mEdit->selectedFrame->Label3)},
         {action(AMakePrevColAction)},
-        {box(GroupBox3)},
+        {box(mEdit->selectedFrame->GroupBox3)},
         {action(AAddNewFrameAction)},
         {action(ADelFrameAction)},
-        {labelText(Label6)},
-        {labelText(Label5)},
+        {labelText(mEdit->Label6)},
+        {labelText(mEdit->Label5)},
         {[this](const QString &t) { CurrentProfile.RhythmSuffix = captionSource(t); }},
-        {box(GroupBox9)},
+        {box(mEdit->selectedFrame->GroupBox9)},
         {action(AMakeOn_OffAction)},
         {action(AClearAllFramesAction)},
         {action(ACopyAllFramesAction)},
-        {labelText(Label14)},
+        {labelText(mEdit->slotOperations->Label14)},
         {action(ARegisterPATAction)},
         {tab(PageControl1, mPreview)},
         {text(mPreview->Button15), [this](const QString &t) { CurrentProfile.PlayCaption = captionSource(t); }},
-        {box(GroupBox10)},
-        {text(CheckBox3)},
-        {labelText(Label16)},
-        {labelText(Label19)},
+        {box(mSetup->GroupBox10)},
+        {text(mSetup->CheckBox3)},
+        {labelText(mSetup->Label16)},
+        {labelText(mSetup->Label19)},
         {labelText(mPreview->Label15)},
         {[this](const QString &t) { CurrentProfile.StopCaption = captionSource(t); }},
     }};

@@ -1,6 +1,8 @@
 // The three choices kept between runs: language, profile and the hide option.
 #include "Unit1.h"
 
+#include "SetupPage.h"
+
 #include "ControlText.h"
 #include "settings/SettingsStore.h"
 
@@ -24,20 +26,22 @@ void TMForm::AReadOptions()
     settings::SettingsStore &store = settingsStore();
     CurrentProfile.Language = settings::readStoredLanguage(store);
     CurrentProfile.ProfileName = settings::readStoredProfile(store);
-    CheckBox2->setChecked(settings::readStoredHideUnusedSlots(store));
+    mSetup->CheckBox2->setChecked(settings::readStoredHideUnusedSlots(store));
 
     // A stored name only ever picks an item of the lists found on disk.
     execute(ASearchLangsAction);
     {
-        const QSignalBlocker block(ComboBox1);
-        ComboBox1->setCurrentIndex(findIgnoringCase(ComboBox1, QString::fromStdString(CurrentProfile.Language)));
+        const QSignalBlocker block(mSetup->ComboBox1);
+        mSetup->ComboBox1->setCurrentIndex(
+            findIgnoringCase(mSetup->ComboBox1, QString::fromStdString(CurrentProfile.Language)));
     }
     ComboBox1Change();
 
     execute(ASearchProfilesAction);
     {
-        const QSignalBlocker block(ComboBox2);
-        ComboBox2->setCurrentIndex(findIgnoringCase(ComboBox2, QString::fromStdString(CurrentProfile.ProfileName)));
+        const QSignalBlocker block(mSetup->ComboBox2);
+        mSetup->ComboBox2->setCurrentIndex(
+            findIgnoringCase(mSetup->ComboBox2, QString::fromStdString(CurrentProfile.ProfileName)));
     }
     ComboBox2Change();
 
@@ -46,7 +50,8 @@ void TMForm::AReadOptions()
 
 void TMForm::ASaveOptions()
 {
-    settings::saveOptions(settingsStore(), CurrentProfile.Language, CurrentProfile.ProfileName, CheckBox2->isChecked());
+    settings::saveOptions(settingsStore(), CurrentProfile.Language, CurrentProfile.ProfileName,
+                          mSetup->CheckBox2->isChecked());
 }
 
 void TMForm::restoreWindowGeometry()

@@ -30,6 +30,11 @@ void SlotGridView::setElementName(int element, const QString &name)
     if (!row)
         return;
     row->setText(name);
+    // The row header names the row for assistive technology; the header itself stays hidden.
+    if (QTableWidgetItem *header = verticalHeaderItem(element - 1))
+        header->setText(name);
+    else
+        setVerticalHeaderItem(element - 1, new QTableWidgetItem(name));
     const int room = columnWidth(0) - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
     row->setToolTip(fontMetrics().horizontalAdvance(name) > room ? name : QString());
 }

@@ -14,7 +14,8 @@ class SlotGridView : public QTableWidget {
 public:
     explicit SlotGridView(EditGridView &editGrid, QWidget *parent = nullptr);
 
-    // The name of element `element` (1..6); a name the column cuts shows whole in its tooltip.
+    // The name of element `element` (1..6), in its row and as its row's header; a name the
+    // column cuts shows whole in its tooltip.
     void setElementName(int element, const QString &name);
     QString elementName(int element) const;
 };

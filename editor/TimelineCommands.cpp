@@ -1,9 +1,12 @@
 #include "TimelineCommands.h"
 
 #include "Clipboard.h"
+#include "ControlText.h"
 #include "ErrorBox.h"
 #include "GridWidgets.h"
 #include "Unit1.h"
+
+#include "EditPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,9 +29,9 @@ namespace editor {
 
 namespace {
 
-QString stepName(const QAction *action)
+QString dialogStepName(const QAction *action)
 {
-    return TMForm::stepName(action).remove(QStringLiteral("..."));
+    return stepName(action).remove(QStringLiteral("..."));
 }
 
 } // namespace
@@ -68,7 +71,7 @@ TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
     mForm.EditMenu->addSeparator();
     addTo(mForm.EditMenu);
 
-    EditGridView *grid = mForm.EditGrid;
+    EditGridView *grid = mForm.mEdit->EditGrid;
     connect(grid, &EditGridView::rangeChanged, this, &TimelineCommands::updateActions);
     // The grids open the menu; it offers the commands as they are enabled at that moment.
     const GridMenuFiller fill = [this](QMenu &menu) {
@@ -76,7 +79,7 @@ TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
         addTo(&menu);
     };
     grid->setMenuFiller(fill);
-    mForm.FrameGrid->setMenuFiller(fill);
+    mForm.mEdit->FrameGrid->setMenuFiller(fill);
     connect(mForm.PageControl1, &QTabWidget::currentChanged, this, &TimelineCommands::updateActions);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TimelineCommands::updateActions);
     updateActions();
@@ -127,14 +130,14 @@ void TimelineCommands::addTo(QMenu *menu) const
 // Commands act on the grid of the editing page only, and never while the preview plays.
 bool TimelineCommands::editing() const
 {
-    return mForm.DocumentLoaded && mForm.mEditingAllowed && mForm.PageControl1->currentWidget() == mForm.Tab2 &&
-           mForm.Tab2->isEnabled() && mForm.Document.current();
+    return mForm.document().isLoaded() && mForm.mEditingAllowed && mForm.PageControl1->currentWidget() == mForm.mEdit &&
+           mForm.mEdit->isEnabled() && mForm.Document.current();
 }
 
 std::optional<model::FrameRange> TimelineCommands::selection() const
 {
     const model::TGlowshow *g = mForm.Document.current();
-    const QRect cells = mForm.EditGrid->range();
+    const QRect cells = mForm.mEdit->EditGrid->range();
     if (!g || !cells.isValid() || cells.left() >= model::columnCount(*g))
         return std::nullopt;
     return model::FrameRange{cells.left(), std::min(cells.right(), model::columnCount(*g) - 1),
@@ -158,8 +161,9 @@ void TimelineCommands::updateActions()
     ACopy->setEnabled(range.has_value());
     ACut->setEnabled(range.has_value());
     APaste->setEnabled(g && (range || empty) && mayHoldClip(QApplication::clipboard()->mimeData()));
-    AFillRange->setEnabled(range && model::cellColour(*g, range->firstColumn,
-                                                      std::uint8_t(mForm.EditGrid->currentIndex().row() + 1), colour));
+    AFillRange->setEnabled(range &&
+                           model::cellColour(*g, range->firstColumn,
+                                             std::uint8_t(mForm.mEdit->EditGrid->currentIndex().row() + 1), colour));
     AFadeRange->setEnabled(range && columns >= 3);
     ASetDurations->setEnabled(range && normal);
     AEffects->setEnabled(g && (model::columnCount(*g) > 0 || model::canInsertColumns(*g, 1)));
@@ -172,7 +176,7 @@ void TimelineCommands::apply(std::optional<model::SpliceColumns> edit, QAction *
     // Undo shows the change at the range's first cell.
     if (edit->shown.element == 0)
         edit->shown.element = shown.firstElement;
-    mForm.pushEdit(std::move(*edit), stepName(command));
+    mForm.document().push(std::move(*edit), dialogStepName(command));
     showColumns(shown);
 }
 
@@ -183,7 +187,7 @@ void TimelineCommands::showColumns(const model::FrameRange &shown)
     const model::TGlowshow *g = mForm.Document.current();
     const int count = g ? model::columnCount(*g) : 0;
     if (count > 0) {
-        EditGridView *grid = mForm.EditGrid;
+        EditGridView *grid = mForm.mEdit->EditGrid;
         const int column = std::clamp(shown.firstColumn, 0, count - 1);
         const int row = std::clamp(int(shown.firstElement) - 1, 0, ElementRows - 1);
         const QModelIndex at = grid->model()->index(row, column);
@@ -201,7 +205,7 @@ void TimelineCommands::insertBefore()
 {
     const auto range = selection();
     const int column = range ? range->firstColumn : 0;
-    const int row = mForm.EditGrid->currentIndex().isValid() ? mForm.EditGrid->currentIndex().row() : 0;
+    const int row = mForm.mEdit->EditGrid->currentIndex().isValid() ? mForm.mEdit->EditGrid->currentIndex().row() : 0;
     const auto element = std::uint8_t(row + 1);
     apply(model::insertColumn(mForm.Document, mForm.Document.CurrentGlowshow, column, false), AInsertFrameBefore,
           {column, column, element, element});
@@ -212,7 +216,7 @@ void TimelineCommands::insertAfter()
     const auto range = selection();
     const int column = range ? range->lastColumn : 0;
     const int at = range ? column + 1 : 0;
-    const int row = mForm.EditGrid->currentIndex().isValid() ? mForm.EditGrid->currentIndex().row() : 0;
+    const int row = mForm.mEdit->EditGrid->currentIndex().isValid() ? mForm.mEdit->EditGrid->currentIndex().row() : 0;
     const auto element = std::uint8_t(row + 1);
     apply(model::insertColumn(mForm.Document, mForm.Document.CurrentGlowshow, column, true), AInsertFrameAfter,
           {at, at, element, element});
@@ -271,7 +275,7 @@ void TimelineCommands::paste()
     const auto r = selection();
     const int glowshow = mForm.Document.CurrentGlowshow;
     const int column = r ? r->firstColumn : 0;
-    if (clip->wholeColumns && r && mForm.EditGrid->wholeColumns()) {
+    if (clip->wholeColumns && r && mForm.mEdit->EditGrid->wholeColumns()) {
         apply(model::pasteColumns(mForm.Document, glowshow, *clip, r->firstColumn, r->lastColumn), APaste,
               {column, column + clip->columns - 1, 1, 6});
         return;
@@ -287,7 +291,7 @@ void TimelineCommands::fill()
     const auto r = selection();
     const model::TGlowshow *g = mForm.Document.current();
     model::Colour colour;
-    const QModelIndex current = mForm.EditGrid->currentIndex();
+    const QModelIndex current = mForm.mEdit->EditGrid->currentIndex();
     if (r && g && model::cellColour(*g, current.column(), std::uint8_t(current.row() + 1), colour))
         apply(model::fillRange(mForm.Document, mForm.Document.CurrentGlowshow, *r, colour), AFillRange, *r);
 }
@@ -308,7 +312,7 @@ void TimelineCommands::setDurations()
         return;
     QDialog dialog(&mForm);
     dialog.setObjectName(QStringLiteral("DurationsDialog"));
-    dialog.setWindowTitle(stepName(ASetDurations));
+    dialog.setWindowTitle(dialogStepName(ASetDurations));
     auto *layout = new QVBoxLayout(&dialog);
     auto *each = new QRadioButton(mForm.uiText("DurationEach"));
     auto *total = new QRadioButton(mForm.uiText("DurationTotal"));

@@ -1,8 +1,11 @@
 // The Edit menu's undo and redo, and showing where an undone or redone change happened.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "ControlText.h"
 #include "ErrorBox.h"
+#include "GlowshowPage.h"
 #include "GridWidgets.h"
 
 #include <QAction>
@@ -22,19 +25,10 @@ const QString ProgramCaption = QStringLiteral("Orrin's Glowshow Editor 2.1.1");
 
 } // namespace
 
-QString TMForm::stepName(const QAction *action)
-{
-    QString name = action->text();
-    name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    name.remove(QLatin1Char('&'));
-    name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return name;
-}
-
 void TMForm::createEditMenu()
 {
-    AUndoAction = makeAction("AUndo", false, &TMForm::AUndo);
-    ARedoAction = makeAction("ARedo", false, &TMForm::ARedo);
+    AUndoAction = makeAction("AUndo", false, [this] { AUndo(); });
+    ARedoAction = makeAction("ARedo", false, [this] { ARedo(); });
     AUndoAction->setShortcut(QKeySequence::Undo);
     ARedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
@@ -45,16 +39,16 @@ void TMForm::createEditMenu()
     addCaption("EditMenu", [this](const QString &t) { EditMenu->setTitle(t); });
     addCaption("Undo", [this](const QString &) { updateUndoActions(); });
 
-    QUndoStack &stack = mHistory->stack();
+    QUndoStack &stack = history().stack();
     connect(&stack, &QUndoStack::indexChanged, this, [this] { updateUndoActions(); });
     connect(&stack, &QUndoStack::cleanChanged, this, [this] { updateWindowTitle(); });
-    connect(mHistory, &EditHistory::restored, this,
+    connect(&history(), &EditHistory::restored, this,
             [this](const model::EditPlace &place) { runGuarded(this, [this, place] { showRestoredPlace(place); }); });
 }
 
 void TMForm::updateUndoActions()
 {
-    const QUndoStack &stack = mHistory->stack();
+    const QUndoStack &stack = history().stack();
     auto name = [this](QAction *action, bool available, const QString &step, const char *plain, const char *named) {
         action->setEnabled(available && mEditingAllowed);
         action->setText(step.isEmpty() ? captionText(uiText(plain).toStdString())
@@ -67,40 +61,36 @@ void TMForm::updateUndoActions()
 void TMForm::AUndo()
 {
     if (mEditingAllowed)
-        mHistory->stack().undo();
+        history().stack().undo();
 }
 
 void TMForm::ARedo()
 {
     if (mEditingAllowed)
-        mHistory->stack().redo();
+        history().stack().redo();
 }
 
 void TMForm::showRestoredPlace(const model::EditPlace &place)
 {
     // The views have followed the change already; this only brings its place into sight.
-    mRestoring = true;
     const int count = int(Document.Glowshows.size());
     const int row =
         std::clamp(place.glowshow >= 0 ? place.glowshow : int(Document.CurrentGlowshow), 0, std::max(count - 1, 0));
     Document.CurrentGlowshow = std::uint8_t(row);
-    selectListRow(ListBox1, row);
-    UpdatingControls = true;
-    ListBox1Click();
-    UpdatingControls = false;
+    mEdit->glowshows->selectLine(row);
+    showChosenGlowshow(false);
     const model::TGlowshow *g = Document.glowshow(row);
     if (g && place.element >= 1 && place.element <= ElementRows) {
         if (place.column >= 0 && place.column < model::columnCount(*g))
-            EditGrid->setCurrentIndex(EditGrid->model()->index(place.element - 1, place.column));
+            mEdit->EditGrid->setCurrentIndex(mEdit->EditGrid->model()->index(place.element - 1, place.column));
         else
-            SlotGridSelectCell(0, place.element - 1);
+            mEdit->selectElement(place.element - 1, true);
     }
-    mRestoring = false;
 }
 
 void TMForm::updateWindowTitle()
 {
-    if (!DocumentLoaded) {
+    if (!mDocument.isLoaded()) {
         setWindowTitle(ProgramCaption);
         return;
     }
@@ -108,7 +98,7 @@ void TMForm::updateWindowTitle()
                              ? uiText("Untitled")
                              : QFileInfo(QString::fromStdString(Document.GlowFile.FileName)).fileName();
     setWindowTitle(name + QStringLiteral("[*] \u2014 ") + ProgramCaption);
-    setWindowModified(mHistory->isModified());
+    setWindowModified(history().isModified());
 }
 
 } // namespace editor

@@ -1,6 +1,8 @@
 // Nothing is lost: the question before a modified document is closed, and the recovery copy.
 #include "Unit1.h"
 
+#include "EditPage.h"
+
 #include "ErrorBox.h"
 #include "GlowFileIO.h"
 #include "Recovery.h"
@@ -28,7 +30,7 @@ QString shownName(const std::string &fileName, const QString &untitled)
 
 bool TMForm::askToSaveChanges()
 {
-    if (!DocumentLoaded || !mHistory->isModified())
+    if (!mDocument.isLoaded() || !history().isModified())
         return true;
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(ApplicationTitle),
                     uiText("SaveChanges").arg(shownName(Document.GlowFile.FileName, uiText("Untitled"))),
@@ -40,7 +42,7 @@ bool TMForm::askToSaveChanges()
     case QMessageBox::Save:
         // A failed or cancelled save leaves the document modified: the command stops.
         runGuarded(this, [this] { ASave(); });
-        return !mHistory->isModified();
+        return !history().isModified();
     case QMessageBox::Discard:
         mRecovery->remove();
         return true;
@@ -57,13 +59,13 @@ void TMForm::startRecovery()
     mRecoveryTimer->setSingleShot(true);
     mRecoveryTimer->setInterval(RecoveryDelayMs);
     // Every change restarts the wait: the copy is written once the user pauses.
-    connect(&mHistory->stack(), &QUndoStack::indexChanged, mRecoveryTimer, qOverload<>(&QTimer::start));
-    connect(&mHistory->stack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+    connect(&history().stack(), &QUndoStack::indexChanged, mRecoveryTimer, qOverload<>(&QTimer::start));
+    connect(&history().stack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (clean)
             mRecovery->remove();
     });
     connect(mRecoveryTimer, &QTimer::timeout, this, [this] {
-        if (!DocumentLoaded || !mHistory->isModified()) {
+        if (!mDocument.isLoaded() || !history().isModified()) {
             mRecovery->remove();
             return;
         }
@@ -93,11 +95,11 @@ void TMForm::offerRecoveredCopies()
         if (!runGuarded(this, [&] { readDocument(orphan.copyPath); }))
             continue;
         Document.GlowFile.FileName = orphan.originalName.toStdString();
-        mHistory->markModified();
+        history().markModified();
         updateWindowTitle();
         mRecovery->discard(orphan);
         mRecoveryTimer->start(0);
-        PageControl1->setCurrentWidget(Tab2);
+        PageControl1->setCurrentWidget(mEdit);
         return; // one document at a time; other copies are offered at the next start
     }
 }

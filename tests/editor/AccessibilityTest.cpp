@@ -172,6 +172,31 @@ TEST_F(AccessibilityTest, GridIsATableOfNamedCellsWithHeaders)
     EXPECT_EQ(table->cellAt(0, 2), nullptr);
 }
 
+// Both element grids head their rows with the element names, where Qt would say "1" to "6".
+TEST_F(AccessibilityTest, RowsOfTheElementGridsAreHeadedByTheirElementsInTheCurrentLanguage)
+{
+    const struct {
+        const char *language, *grid;
+        int row;
+        const char *header;
+    } cases[] = {
+        {"English", "SlotGrid", 0, "Keypad"},
+        {"English", "SlotGrid", 3, "Right side light"},
+        {"Russian", "SlotGrid", 3, "Правая боковая подсветка"},
+        {"Russian", "EditGrid", 1, "Подсветка дисплея"},
+    };
+    startIn(QStringLiteral("English"), doc);
+    for (const auto &c : cases) {
+        if (form().CurrentProfile.Language != c.language)
+            chooseLanguage(QString::fromLatin1(c.language));
+        QAccessibleInterface *cell =
+            QAccessible::queryAccessibleInterface(widget(c.grid))->tableInterface()->cellAt(c.row, 0);
+        const QList<QAccessibleInterface *> headers = cell->tableCellInterface()->rowHeaderCells();
+        ASSERT_EQ(headers.size(), 1) << c.grid;
+        EXPECT_EQ(headers[0]->text(QAccessible::Name).toStdString(), c.header) << c.language << " " << c.grid;
+    }
+}
+
 // Qt's table view sends the focus event for the grid; a screen reader then reads the table's
 // focused child.
 TEST_F(AccessibilityTest, TheCurrentCellIsTheFocusedOneAndARangeIsTheSelection)

@@ -1,4 +1,5 @@
 #include "editor/CommandLine.h"
+#include "CommandRun.h"
 
 #include "TestHelpers.h"
 
@@ -11,28 +12,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace {
 
-struct Outcome {
-    std::optional<int> code;
-    std::string out, err;
-};
+using Outcome = editor_test::CommandRun;
 
 Outcome runAs(const std::string &program, std::vector<std::string> args)
 {
-    args.insert(args.begin(), program);
-    std::vector<char *> argv;
-    for (std::string &a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::ostringstream out, err;
-    Outcome r;
-    r.code = editor::runCommandLine(int(args.size()), argv.data(), out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    return editor_test::runCommandAs(program, std::move(args));
 }
 
 Outcome run(std::vector<std::string> args)
@@ -59,10 +45,10 @@ protected:
 
 TEST_F(CommandLine, GuiStartsWithoutArgumentsOrWithAFile)
 {
-    EXPECT_EQ(run({}).code, std::nullopt);
-    EXPECT_EQ(run({path("ex2.pat")}).code, std::nullopt);
-    EXPECT_EQ(run({path("ex2.pat"), "--dump", "x"}).code, std::nullopt); // further arguments ignored
-    EXPECT_EQ(run({"-"}).code, std::nullopt);
+    EXPECT_EQ(run({}).code, editor_test::StartsGui);
+    EXPECT_EQ(run({path("ex2.pat")}).code, editor_test::StartsGui);
+    EXPECT_EQ(run({path("ex2.pat"), "--dump", "x"}).code, editor_test::StartsGui); // further arguments ignored
+    EXPECT_EQ(run({"-"}).code, editor_test::StartsGui);
 }
 
 TEST_F(CommandLine, DumpPrintsTheDocumentAsJson)

@@ -157,5 +157,28 @@ TEST(EditorDocument, AMergedStepThatComesBackToWhereItStartedRemovesItself)
     }
 }
 
+// A view showing where an undo happened may set its controls; nothing it sets may become a
+// step, or the redo steps would be lost.
+TEST(EditorDocument, ShowingAnUndoneStepPushesNothingAndKeepsRedo)
+{
+    EditorDocument doc;
+    doc.replace(threeGlowshows());
+    doc.push(model::SetCellColour{0, 0, 1, {7, 7, 7}}, {});
+    QObject::connect(&doc.history(), &editor::EditHistory::restored, &doc, [&doc] {
+        doc.push(model::SetCellColour{0, 0, 1, {9, 9, 9}}, {});
+    });
+    doc.history().stack().undo();
+    EXPECT_EQ(doc.content(), [] {
+        EditorDocument opened;
+        opened.replace(threeGlowshows());
+        return opened.content();
+    }());
+    EXPECT_TRUE(doc.history().stack().canRedo());
+    EXPECT_FALSE(doc.history().stack().canUndo()) << "the push while showing made no step";
+    // Outside of showing, a push is a step again.
+    doc.push(model::SetCellColour{0, 0, 1, {5, 5, 5}}, {});
+    EXPECT_TRUE(doc.history().stack().canUndo());
+}
+
 } // namespace
 } // namespace editor_test

@@ -12,8 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <sstream>
-
 namespace editor_test {
 
 QString FakeFileDialogs::openFileName(QWidget *)
@@ -207,19 +205,6 @@ void EditorFixture::answerGlowshowType(int button)
         QPushButton *b = button == 1 ? type->Button1 : button == 2 ? type->Button2 : type->Button3;
         b->click();
     });
-}
-
-EditorFixture::CommandOutcome EditorFixture::runCommandLine(std::vector<std::string> arguments)
-{
-    arguments.insert(arguments.begin(), "GlowshowEditor2");
-    std::vector<char *> argv;
-    for (std::string &a : arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::ostringstream out, err;
-    const auto code =
-        editor::runCommandLine(int(arguments.size()), argv.data(), out, err, QStringLiteral(GLOW_DATA_DIR));
-    return {code.value_or(-1), out.str(), err.str()};
 }
 
 void EditorFixture::processEvents()

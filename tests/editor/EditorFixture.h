@@ -113,13 +113,6 @@ protected:
     QTableWidget *frameGrid() const { return widget<QTableWidget>("FrameGrid"); }
     QTableWidget *slotGrid() const { return widget<QTableWidget>("SlotGrid"); }
 
-    struct CommandOutcome {
-        int code; // -1: the command line started the window
-        std::string out, err;
-    };
-    // Runs the command line (without the program name) on the shipped data folder.
-    static CommandOutcome runCommandLine(std::vector<std::string> arguments);
-
     QTemporaryDir dir;
     QString settingsFile;
     FakeFileDialogs dialogs;

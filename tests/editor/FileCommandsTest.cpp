@@ -76,7 +76,7 @@ TEST_F(FileCommandsTest, WorkedExamplesOpenedAndSavedAsAreByteIdentical)
         const QString in = writeBytes(QString::fromLatin1(example.name) + ".pat", bytes);
         const QString out = path(QString::fromLatin1(example.name) + "-saved.pat");
         openThroughDialog(in);
-        ASSERT_TRUE(form().DocumentLoaded);
+        ASSERT_TRUE(form().document().isLoaded());
         saveAsThroughDialog(out);
         EXPECT_EQ(fileBytes(out).toHex(' '), bytes.toHex(' '));
         EXPECT_EQ(form().Document.GlowFile.FileName, out.toStdString());
@@ -106,7 +106,7 @@ TEST_F(FileCommandsTest, WorkedExampleTwoReadsIntoTheDescribedDocument)
 TEST_F(FileCommandsTest, StartWithoutArgumentShowsOnlySetupAndPreviewTabs)
 {
     editor::TMForm &f = start();
-    EXPECT_FALSE(f.DocumentLoaded);
+    EXPECT_FALSE(f.document().isLoaded());
     EXPECT_TRUE(tabShown(widget<QWidget>("Tab1")));
     EXPECT_FALSE(tabShown(widget<QWidget>("Tab2")));
     EXPECT_TRUE(tabShown(widget<QWidget>("Tab3")));
@@ -126,7 +126,7 @@ TEST_F(FileCommandsTest, StartWithFileArgumentOpensItOnEditPageAndIgnoresSecondA
     const QString second = writeBytes("second.pat", fromHex(workedExamples[2].hex));
     editor::TMForm &f = start({first, second});
     expectNoStrayBoxes();
-    ASSERT_TRUE(f.DocumentLoaded);
+    ASSERT_TRUE(f.document().isLoaded());
     EXPECT_EQ(f.Document.GlowFile.FileName, first.toStdString());
     ASSERT_EQ(f.Document.Glowshows.size(), 1u);
     EXPECT_EQ(f.Document.Glowshows[0].Kind, model::KindNormal);
@@ -151,7 +151,7 @@ TEST_F(FileCommandsTest, StartWithMissingFileReportsItAndStaysWithoutDocument)
     editor::TMForm &f = start({path("absent.pat")});
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_EQ(modalsSeen[0].text, naming("File not found", path("absent.pat")));
-    EXPECT_FALSE(f.DocumentLoaded);
+    EXPECT_FALSE(f.document().isLoaded());
     EXPECT_FALSE(action("ASave")->isEnabled());
     EXPECT_TRUE(f.Document.GlowFile.FileName.empty());
 }
@@ -204,7 +204,7 @@ TEST_F(FileCommandsTest, CancelledOpenChangesNothing)
     start();
     trigger(action("AOpenFile"));
     EXPECT_EQ(dialogs.openCalls, 1);
-    EXPECT_FALSE(form().DocumentLoaded);
+    EXPECT_FALSE(form().document().isLoaded());
     EXPECT_FALSE(action("ASave")->isEnabled());
     expectNoStrayBoxes();
 }

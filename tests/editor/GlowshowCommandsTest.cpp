@@ -160,7 +160,7 @@ TEST_F(GlowshowCommandsTest, DeleteSelectsTheFollowingGlowshowOrTheNewLast)
             expected.push_back(original[std::size_t(i)]);
         EXPECT_EQ(form().Document.Glowshows, expected);
         EXPECT_EQ(form().Document.GlowFile.GlowshowCount, 3);
-        EXPECT_TRUE(form().DocumentLoaded);
+        EXPECT_TRUE(form().document().isLoaded());
         EXPECT_EQ(widget<QListWidget>("ListBox1")->count(), 3);
         expectSelected(c.selected);
     }

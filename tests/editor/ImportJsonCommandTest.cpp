@@ -1,3 +1,4 @@
+#include "CommandRun.h"
 #include "editor/CommandLine.h"
 #include "editor/ImportJsonCommandLine.h"
 
@@ -14,16 +15,10 @@ namespace {
 
 int runArgs(std::vector<std::string> args, std::string &out, std::string &err)
 {
-    args.insert(args.begin(), "GlowshowEditor2");
-    std::vector<char *> argv;
-    for (std::string &a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::ostringstream o, e;
-    const int code = editor::runCommandLine(int(args.size()), argv.data(), o, e).value_or(-1);
-    out = o.str();
-    err = e.str();
-    return code;
+    editor_test::CommandRun r = editor_test::runCommand(std::move(args));
+    out = std::move(r.out);
+    err = std::move(r.err);
+    return r.code;
 }
 
 // A document of two glowshows; `second` is the second one's JSON.

@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include "CommandRun.h"
+
 #include "editor/ImportGlowshowsDialog.h"
 #include "export/AnimationWriters.h"
 #include "model/GlowFile.h"
@@ -53,8 +55,8 @@ TEST_F(ImportTest, CommandLineWritesTheGlowshowAloneOrAppended)
     writeBytes("red.gif", filledGif({4, 4}, {qRgb(255, 0, 0), qRgb(0, 0, 255)}));
     const std::string profile = "Motorola (All Models)"; // six full-colour elements
 
-    const CommandOutcome alone =
-        runCommandLine({"--import-animation", p("red.gif"), p("alone.pat"), "--profile", profile});
+    const editor_test::CommandRun alone =
+        editor_test::runCommand({"--import-animation", p("red.gif"), p("alone.pat"), "--profile", profile});
     ASSERT_EQ(alone.code, 0) << alone.err;
     const model::TDocument one = readBack("alone.pat");
     ASSERT_EQ(one.Glowshows.size(), 1u);
@@ -64,7 +66,7 @@ TEST_F(ImportTest, CommandLineWritesTheGlowshowAloneOrAppended)
     EXPECT_EQ(one.Glowshows[0].Frames[0].Entries[0], (model::TFrameEntry{1, 15, 0, 0}));
     EXPECT_EQ(one.Glowshows[0].Frames[1].Duration, 100);
 
-    const CommandOutcome into = runCommandLine(
+    const editor_test::CommandRun into = editor_test::runCommand(
         {"--import-animation", p("red.gif"), p("into.pat"), "--into", p("base.pat"), "--profile", profile});
     ASSERT_EQ(into.code, 0) << into.err;
     EXPECT_EQ(into.out, "Id 01 is in use: the new glowshow has Id 03\n");
@@ -108,7 +110,7 @@ TEST_F(ImportTest, CommandLineErrorsNameTheFileExitOneAndWriteNothing)
         SCOPED_TRACE(c.error);
         std::vector<std::string> args = c.args;
         args.insert(args.begin(), "--import-animation");
-        const CommandOutcome r = runCommandLine(args);
+        const editor_test::CommandRun r = editor_test::runCommand(args);
         EXPECT_EQ(r.code, 1);
         EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(c.file), std::string::npos) << r.err;

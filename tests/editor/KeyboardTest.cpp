@@ -89,6 +89,40 @@ TEST_F(KeyboardTest, TabVisitsEachShownControlOnceInReadingOrderAndLeavesTheGrid
     EXPECT_EQ(backward, expected);
 }
 
+// Qt's own Tab in an item view's editor opens the next cell's editor: from a duration it must
+// take the number and leave the grid as Tab from the grid does.
+TEST_F(KeyboardTest, TabInADurationEditorTakesTheDurationAndLeavesTheGrid)
+{
+    const struct {
+        int column;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *expected;
+    } cases[] = {
+        {0, Qt::Key_Tab, Qt::NoModifier, "SlotGrid"},
+        {1, Qt::Key_Backtab, Qt::ShiftModifier, "Button3"},
+        {1, Qt::Key_Tab, Qt::NoModifier, "SlotGrid"}, // the last column
+    };
+    for (const auto &c : cases) {
+        startWith(doc);
+        form().PageControl1->setCurrentIndex(1);
+        static_cast<QTableWidget *>(widget("SlotGrid"))->setCurrentCell(0, 0);
+        selectCell(0, 0);
+        auto *frames = static_cast<QTableWidget *>(widget("FrameGrid"));
+        frames->setFocus();
+        frames->setCurrentCell(1, c.column);
+        QTest::keyClick(frames, Qt::Key_F2);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("250"));
+        QTest::keyClick(editor, c.key, c.modifiers);
+        EXPECT_EQ(focusName(), c.expected) << "column " << c.column << " key " << c.key;
+        EXPECT_EQ(form().Document.current()->Frames.at(std::size_t(c.column)).Duration, 250);
+        EXPECT_EQ(form().history().stack().count(), 1);
+    }
+}
+
 TEST_F(KeyboardTest, CtrlTabGoesRoundThePagesWhoseTabsAreShown)
 {
     const struct {

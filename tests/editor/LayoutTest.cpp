@@ -282,13 +282,14 @@ TEST_F(LayoutRoomTest, HeightToSpareGoesToTheGridAndElementNamesAreWholeWhereThe
         editor::TMForm &f = startWith(doc);
         if (window.isValid())
             f.resize(window);
-        f.PageControl1->setCurrentWidget(f.Tab2);
+        auto *editing = widget<QWidget>("Tab2");
+        f.PageControl1->setCurrentWidget(editing);
         processEvents();
         const auto *grid = f.findChild<QTableView *>(QStringLiteral("EditGrid"));
         const auto *frames = f.findChild<QTableView *>(QStringLiteral("FrameGrid"));
         const auto *elements = f.findChild<QTableWidget *>(QStringLiteral("SlotGrid"));
         const int row = grid->rowHeight(0);
-        EXPECT_GE(grid->mapTo(f.Tab2, QPoint(0, grid->height())).y(), f.Tab2->height() - 16) << "empty space below";
+        EXPECT_GE(grid->mapTo(editing, QPoint(0, grid->height())).y(), editing->height() - 16) << "empty space below";
         EXPECT_LT(grid->viewport()->height() - editor::ElementRows * row, editor::ElementRows) << "rows leave room";
         EXPECT_EQ(elements->rowHeight(5), row);
         EXPECT_EQ(frames->columnWidth(0), grid->columnWidth(0));

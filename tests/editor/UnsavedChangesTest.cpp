@@ -225,7 +225,7 @@ TEST_F(RecoveryTest, KilledEditorsChangesComeBackOnYesAndAreGoneOnNo)
             EXPECT_EQ(fileBytes(file), expected);
             EXPECT_TRUE(copies().isEmpty()) << "saved: no copy is needed";
         } else {
-            EXPECT_FALSE(form().DocumentLoaded);
+            EXPECT_FALSE(form().document().isLoaded());
             EXPECT_TRUE(copies().isEmpty());
             EXPECT_EQ(fileBytes(file), opened);
         }
@@ -252,7 +252,7 @@ TEST_F(RecoveryTest, TwoEditorsKeepTheirOwnCopiesAndNeitherOffersTheOthers)
     startHere();
     EXPECT_TRUE(unexpectedModals.empty());
     // Saving removes the saver's copy only; a normal exit removes the other.
-    first.MForm->ASave();
+    first.MForm->execute(first.MForm->ASaveAction);
     EXPECT_EQ(copies().size(), 1);
     {
         editor::EditorForms closing = std::move(second);

@@ -264,7 +264,7 @@ TEST_F(WindowTest, RecentFilesKeepTheLatestFirstAndDropMissingOnesWithAMessage)
     ASSERT_EQ(modalsSeen.size(), 1u);
     EXPECT_TRUE(modalsSeen[0].text.contains(QDir::toNativeSeparators(files[2]))) << modalsSeen[0].text.toStdString();
     EXPECT_EQ(form().recentFiles(), (QStringList{files[0], files[1]}));
-    EXPECT_FALSE(form().DocumentLoaded);
+    EXPECT_FALSE(form().document().isLoaded());
 
     widget<QMenu>("RecentFiles1")->actions().at(1)->trigger();
     processEvents();
