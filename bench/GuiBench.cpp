@@ -2,6 +2,7 @@
 #include "WindowBench.h"
 
 #include "editor/Clipboard.h"
+#include "editor/EditPage.h"
 #include "editor/GlowFileIO.h"
 #include "editor/GridWidgets.h"
 #include "editor/PreviewPage.h"
@@ -321,7 +322,7 @@ void BM_LiveViewRedraw(benchmark::State &state)
         }
         timing.project([&] {
             edited.Red = std::uint8_t((edited.Red + 1) & 0x0F);
-            gForm->updateLiveView();
+            gForm->mEdit->updateLiveView();
         });
         timing.floor([&] { emit gForm->previewSurface().tick(); });
         ++drawn;
