@@ -97,15 +97,16 @@ BusyCore::~BusyCore()
     mSpinner.join();
 }
 
-void reportTickErrors(benchmark::State &state, const std::vector<double> &errors)
+void reportTickErrors(benchmark::State &state, const std::vector<double> &errors, const std::string &prefix)
 {
     std::vector<double> absolute;
     for (double e : errors)
         absolute.push_back(std::fabs(e));
-    state.counters["median_error_ms"] = median(errors);
-    state.counters["median_abs_error_ms"] = median(absolute);
-    state.counters["max_abs_error_ms"] = absolute.empty() ? 0 : *std::max_element(absolute.begin(), absolute.end());
-    state.counters["intervals"] = double(errors.size());
+    state.counters[prefix + "median_error_ms"] = median(errors);
+    state.counters[prefix + "median_abs_error_ms"] = median(absolute);
+    state.counters[prefix + "max_abs_error_ms"] =
+        absolute.empty() ? 0 : *std::max_element(absolute.begin(), absolute.end());
+    state.counters[prefix + "intervals"] = double(errors.size());
 }
 
 void removeTree(const std::string &path)

@@ -42,8 +42,8 @@ private:
 };
 
 // Tick errors (actual minus intended interval, ms) as the counters median_error_ms,
-// median_abs_error_ms, max_abs_error_ms and intervals.
-void reportTickErrors(benchmark::State &state, const std::vector<double> &errors);
+// median_abs_error_ms, max_abs_error_ms and intervals, each name after `prefix`.
+void reportTickErrors(benchmark::State &state, const std::vector<double> &errors, const std::string &prefix = {});
 
 // Times the project's path and its floor alternately within one benchmark, so that both see
 // the same load, and reports both medians and their ratio as counters.

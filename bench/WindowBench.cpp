@@ -42,9 +42,15 @@ bool measureTicks(int count, int interval,
     start();
     loop.exec();
     QObject::disconnect(connection);
+    appendTickErrors(stamps, interval, errors);
+    return int(stamps.size()) == count;
+}
+
+void appendTickErrors(const std::vector<std::chrono::steady_clock::time_point> &stamps, int interval,
+                      std::vector<double> &errors)
+{
     for (std::size_t i = 1; i < stamps.size(); ++i)
         errors.push_back(std::chrono::duration<double, std::milli>(stamps[i] - stamps[i - 1]).count() - interval);
-    return int(stamps.size()) == count;
 }
 
 } // namespace bench

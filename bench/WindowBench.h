@@ -9,6 +9,7 @@
 
 #include <QMetaObject>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,5 +26,9 @@ editor::EditorForms openInEditor(const std::string &home, const model::TDocument
 bool measureTicks(int count, int interval,
                   const std::function<QMetaObject::Connection(std::function<void()>)> &connectTick,
                   const std::function<void()> &start, std::vector<double> &errors);
+
+// Appends each interval between successive stamps minus `interval` (ms) to `errors`.
+void appendTickErrors(const std::vector<std::chrono::steady_clock::time_point> &stamps, int interval,
+                      std::vector<double> &errors);
 
 } // namespace bench

@@ -2,12 +2,12 @@
 
 #include "preview/CellColour.h"
 #include "preview/DXDraw.h"
+#include "preview/FrameTimer.h"
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
 
 #include <QBoxLayout>
 #include <QPainter>
-#include <QTimer>
 
 #include <exception>
 
@@ -48,6 +48,9 @@ EffectPreview::EffectPreview(const profiles::TProfile &profile, const preview::I
     mDevice = new preview::DXDraw(mSurface.get());
     mDevice->setObjectName(QStringLiteral("EffectDevice"));
     mDevice->setWholeMultiples(false);
+    // At its own size the picture is sharp, and showing a frame is a plain copy instead of a
+    // smoothed scaling that took longer than drawing the frame.
+    mDevice->setMinimumSize(preview::SurfaceWidth, preview::SurfaceHeight);
     mDevice->show();
     mStrip = new EffectStrip(profile);
     mStrip->setObjectName(QStringLiteral("EffectStrip"));
@@ -55,12 +58,9 @@ EffectPreview::EffectPreview(const profiles::TProfile &profile, const preview::I
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mDevice, 1);
     layout->addWidget(mStrip);
-    // The same kind of timer as playback's, restarted for every frame with that frame's length.
-    mTimer = new QTimer(this);
+    // Playback's kind of timer: a frame's drawing does not delay the next.
+    mTimer = new preview::FrameTimer(this);
     mTimer->setObjectName(QStringLiteral("EffectPreviewTimer"));
-    // Periodic, as playback's: a tick restarts it only when the frame's length differs, so the
-    // time spent drawing does not add to the interval.
-    mTimer->setTimerType(Qt::PreciseTimer);
     mTimer->setInterval(100);
     connect(mTimer, &QTimer::timeout, this, [this] {
         mStep = mCount > 0 ? (mStep + 1) % mCount : 0;
@@ -69,6 +69,11 @@ EffectPreview::EffectPreview(const profiles::TProfile &profile, const preview::I
 }
 
 EffectPreview::~EffectPreview() = default;
+
+QTimer *EffectPreview::timer() const
+{
+    return mTimer;
+}
 
 void EffectPreview::play(model::TGlowshow glowshow, int first, int count, const std::vector<std::uint8_t> &elements)
 {
@@ -94,10 +99,12 @@ void EffectPreview::showStep(bool restart)
     } catch (const std::exception &) {
         // As in playback: a skin that cannot be drawn keeps the last picture, without a message.
     }
+    // A frame of no length keeps the interval before it, as in playback.
     const std::uint16_t duration = mGlowshow.Frames[frame].Duration;
-    const int interval = duration ? duration : mTimer->interval();
-    if (restart || !mTimer->isActive() || interval != mTimer->interval())
-        mTimer->start(interval);
+    if (restart || !mTimer->isActive())
+        mTimer->start(duration ? duration : mTimer->interval());
+    else if (duration)
+        mTimer->setFrameInterval(duration);
 }
 
 EffectStrip::EffectStrip(const profiles::TProfile &profile, QWidget *parent) : QWidget(parent), mProfile(profile)
@@ -110,13 +117,18 @@ void EffectStrip::showCells(const model::TGlowshow *glowshow, int first, int cou
     mGlowshow = glowshow;
     mFirst = first;
     mCount = count;
+    const bool sameRows = elements == mElements;
     mElements = std::move(elements);
-    updateGeometry();
+    mCells = QImage();
+    if (!sameRows)
+        updateGeometry();
     update();
 }
 
 void EffectStrip::mark(int step)
 {
+    if (step == mMarked)
+        return;
     mMarked = step;
     update();
 }
@@ -126,15 +138,16 @@ QSize EffectStrip::sizeHint() const
     return {int(mElements.size()) * StripCell + 2, 12 * StripCell};
 }
 
-// Frames run downwards, elements across, so a long range needs only a narrow strip. The cells
-// are written straight into an image: a long range has 1,530 of them, redrawn on every change.
-void EffectStrip::paintEvent(QPaintEvent *)
+void EffectStrip::resizeEvent(QResizeEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    if (!mGlowshow || mCount <= 0 || mElements.empty())
-        return;
-    const int cell = std::clamp(height() / mCount, 1, StripCell);
+    mCells = QImage();
+}
+
+// Frames run downwards, elements across, so a long range needs only a narrow strip. The cells
+// are written straight into an image, once for each range shown: a long range has 1,530 of
+// them, and the mark moves on every frame.
+QImage EffectStrip::cellImage(int cell) const
+{
     QImage cells(int(mElements.size()) * StripCell, mCount * cell, QImage::Format_RGB32);
     const QRgb silver = qRgb(192, 192, 192), white = qRgb(255, 255, 255);
     for (int k = 0; k < mCount; ++k)
@@ -148,7 +161,19 @@ void EffectStrip::paintEvent(QPaintEvent *)
                     line[x] = colour ? rgb : (x + y) % 2 ? white : silver; // the empty-cell pattern
             }
         }
-    painter.drawImage(1, 0, cells);
+    return cells;
+}
+
+void EffectStrip::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (!mGlowshow || mCount <= 0 || mElements.empty())
+        return;
+    const int cell = std::clamp(height() / mCount, 1, StripCell);
+    if (mCells.isNull())
+        mCells = cellImage(cell);
+    painter.drawImage(1, 0, mCells);
     if (mMarked >= 0 && mMarked < mCount) {
         painter.setPen(QPen(palette().highlight(), 2));
         painter.drawRect(QRect(1, mMarked * cell, int(mElements.size()) * StripCell, cell));

@@ -3,6 +3,7 @@
 #include "model/Document.h"
 #include "profiles/Profile.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -12,6 +13,7 @@ class QTimer;
 
 namespace preview {
 class DXDraw;
+class FrameTimer;
 class ImageList;
 class QtDrawingSurface;
 } // namespace preview
@@ -35,7 +37,7 @@ public:
 
     // The column on show.
     int shownColumn() const { return mFirst + mStep; }
-    QTimer *timer() const { return mTimer; }
+    QTimer *timer() const;
     preview::QtDrawingSurface &surface() { return *mSurface; }
     const model::TGlowshow &shownGlowshow() const { return mGlowshow; }
 
@@ -49,7 +51,7 @@ private:
     std::unique_ptr<preview::QtDrawingSurface> mSurface;
     preview::DXDraw *mDevice;
     EffectStrip *mStrip;
-    QTimer *mTimer;
+    preview::FrameTimer *mTimer;
     model::TGlowshow mGlowshow; // always a normal one
     int mFirst = 0, mCount = 0, mStep = 0;
 };
@@ -65,12 +67,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QImage cellImage(int cell) const;
+
     const profiles::TProfile &mProfile;
     const model::TGlowshow *mGlowshow = nullptr;
     int mFirst = 0, mCount = 0, mMarked = -1;
     std::vector<std::uint8_t> mElements;
+    QImage mCells; // the cells as painted, made again after a change or a resize
 };
 
 } // namespace editor

@@ -97,15 +97,27 @@ void borrowHue(Hsv &from, const Hsv &other)
         from.h = other.h;
 }
 
-Rgb blended(const Rgb &a, const Rgb &b, double u, Blend blend)
+// A colour with its HSV worked out once: blends read both for every cell.
+struct Stop {
+    Rgb rgb;
+    Hsv hsv;
+};
+
+Stop stopOf(const Rgb &c)
+{
+    return {c, hsvOf(c)};
+}
+
+Rgb blended(const Stop &a, const Stop &b, double u, Blend blend)
 {
     if (u <= 0)
-        return a;
+        return a.rgb;
     if (u >= 1)
-        return b;
+        return b.rgb;
     if (blend == Blend::Rgb)
-        return {a.r + (b.r - a.r) * u, a.g + (b.g - a.g) * u, a.b + (b.b - a.b) * u};
-    Hsv x = hsvOf(a), y = hsvOf(b);
+        return {a.rgb.r + (b.rgb.r - a.rgb.r) * u, a.rgb.g + (b.rgb.g - a.rgb.g) * u,
+                a.rgb.b + (b.rgb.b - a.rgb.b) * u};
+    Hsv x = a.hsv, y = b.hsv;
     borrowHue(x, y);
     borrowHue(y, x);
     double turn = y.h - x.h;
@@ -119,10 +131,10 @@ Rgb blended(const Rgb &a, const Rgb &b, double u, Blend blend)
 }
 
 // Position 0..1 over the stops; each end is exactly its stop.
-Rgb alongStops(const std::vector<Rgb> &stops, double position, Blend blend)
+Rgb alongStops(const std::vector<Stop> &stops, double position, Blend blend)
 {
     if (stops.size() == 1)
-        return stops.front();
+        return stops.front().rgb;
     const double x = position * double(stops.size() - 1);
     const std::size_t segment = std::min(std::size_t(std::max(std::floor(x), 0.0)), stops.size() - 2);
     return blended(stops[segment], stops[segment + 1], x - double(segment), blend);
@@ -145,30 +157,87 @@ struct Sample {
     int choice = -1; // 1: colour 1, 0: another colour, -1: a blend
 };
 
+// What a sample depends on besides the parameters: frame-wide effects give every element of a
+// frame the same colour, and a wash gives each element one colour in every frame, so each is
+// worked out once and copied.
+enum class Varies { ByFrame, ByElement, ByCell };
+
 class Generator {
 public:
-    Generator(const EffectParameters &p, const EffectRange &range) : mP(p), mRange(range)
+    Generator(const EffectParameters &p, const EffectRange &range)
+        : mP(p), mRange(range), mEase(p.ease.value_or(p.effect == Effect::Pulse ? Ease::InOut : Ease::Linear))
     {
         // Lengths of zero everywhere leave no time to place frames in: count them as equal.
         const bool timed = std::any_of(range.durations.begin(), range.durations.end(), [](auto d) { return d > 0; });
+        mStarts.reserve(range.durations.size());
         for (const std::uint32_t d : range.durations) {
             mStarts.push_back(mTotal);
             mTotal += timed ? d : 1;
         }
         for (std::size_t i = 0; i < coloursRead(p); ++i)
-            mColours.push_back(rgbOf(effectColour(p, i)));
+            mColours.push_back(stopOf(rgbOf(effectColour(p, i))));
         mReference = p.effect == Effect::Rainbow ? 15.0 : 0.0;
-        for (const Rgb &c : mColours)
-            mReference = std::max(mReference, brightness(c));
+        for (const Stop &c : mColours)
+            mReference = std::max(mReference, brightness(c.rgb));
     }
 
-    model::Colour cell(int frame, int index) const
+    Varies varies() const
     {
-        const Sample s = sample(frame, index);
+        switch (mP.effect) {
+        case Effect::Wash:
+            return Varies::ByElement;
+        case Effect::Chase:
+        case Effect::Twinkle:
+        case Effect::Flicker:
+            return Varies::ByCell;
+        case Effect::Rainbow:
+            return mP.spread == 0 ? Varies::ByFrame : Varies::ByCell;
+        default:
+            return Varies::ByFrame;
+        }
+    }
+
+    model::Colour cell(const Sample &s, int index) const
+    {
         if (!mRange.onOff[std::size_t(mRange.elements[std::size_t(index)] - 1)])
             return {rounded(s.colour.r), rounded(s.colour.g), rounded(s.colour.b)};
         const bool on = s.choice >= 0 ? s.choice == 1 : mReference > 0 && 2 * brightness(s.colour) >= mReference;
         return on ? model::Colour{15, 15, 15} : model::Colour{};
+    }
+
+    Sample sample(int frame, int index) const
+    {
+        switch (mP.effect) {
+        case Effect::Solid:
+            return choose(true);
+        case Effect::Gradient:
+            return {alongStops(mColours, eased(mEase, gradientPosition(frame)), mP.blend)};
+        case Effect::Wash: {
+            const std::size_t m = mRange.elements.size();
+            return {alongStops(mColours, eased(mEase, m > 1 ? double(index) / double(m - 1) : 0.0), mP.blend)};
+        }
+        case Effect::Pulse: {
+            const double p = phase(frame);
+            return {blended(mColours[0], mColours[1], eased(mEase, p < 0.5 ? 2 * p : 2 * (1 - p)), mP.blend)};
+        }
+        case Effect::Blink:
+            return choose(phaseNumerator(frame) * 100 < std::uint64_t(std::clamp(mP.duty, 0, 100)) * mTotal);
+        case Effect::Chase:
+            return choose(chaseLit(frame, index));
+        case Effect::Rainbow:
+            return {rgbOf(Hsv{phase(frame) * 360 + double(index) * mP.spread, 1, 1})};
+        case Effect::Twinkle:
+            return choose(scaledDraw(draw(frame, index), 100) < mP.density);
+        case Effect::Flicker: {
+            const int low = std::clamp(mP.low, 0, 100);
+            const double level = (low + scaledDraw(draw(frame, index), 101 - low)) / 100.0;
+            const Rgb &c = mColours[0].rgb;
+            return {{c.r * level, c.g * level, c.b * level}};
+        }
+        case Effect::Heartbeat:
+            return {blended(mColours[1], mColours[0], heartbeat(phase(frame)), mP.blend)};
+        }
+        return choose(true);
     }
 
 private:
@@ -212,54 +281,19 @@ private:
         return index >= at && index < at + w;
     }
 
-    Sample choose(bool first) const { return {first ? mColours[0] : mColours[1], first ? 1 : 0}; }
+    Sample choose(bool first) const { return {first ? mColours[0].rgb : mColours[1].rgb, first ? 1 : 0}; }
 
     std::uint64_t draw(int frame, int index) const
     {
         return splitMix64(mP.seed, std::uint64_t(frame) * 6 + mRange.elements[std::size_t(index)] - 1);
     }
 
-    Sample sample(int frame, int index) const
-    {
-        const Ease ease = mP.ease.value_or(mP.effect == Effect::Pulse ? Ease::InOut : Ease::Linear);
-        switch (mP.effect) {
-        case Effect::Solid:
-            return choose(true);
-        case Effect::Gradient:
-            return {alongStops(mColours, eased(ease, gradientPosition(frame)), mP.blend)};
-        case Effect::Wash: {
-            const std::size_t m = mRange.elements.size();
-            return {alongStops(mColours, eased(ease, m > 1 ? double(index) / double(m - 1) : 0.0), mP.blend)};
-        }
-        case Effect::Pulse: {
-            const double p = phase(frame);
-            return {blended(mColours[0], mColours[1], eased(ease, p < 0.5 ? 2 * p : 2 * (1 - p)), mP.blend)};
-        }
-        case Effect::Blink:
-            return choose(phaseNumerator(frame) * 100 < std::uint64_t(std::clamp(mP.duty, 0, 100)) * mTotal);
-        case Effect::Chase:
-            return choose(chaseLit(frame, index));
-        case Effect::Rainbow:
-            return {rgbOf(Hsv{phase(frame) * 360 + double(index) * mP.spread, 1, 1})};
-        case Effect::Twinkle:
-            return choose(scaledDraw(draw(frame, index), 100) < mP.density);
-        case Effect::Flicker: {
-            const int low = std::clamp(mP.low, 0, 100);
-            const double level = (low + scaledDraw(draw(frame, index), 101 - low)) / 100.0;
-            const Rgb &c = mColours[0];
-            return {{c.r * level, c.g * level, c.b * level}};
-        }
-        case Effect::Heartbeat:
-            return {blended(mColours[1], mColours[0], heartbeat(phase(frame)), mP.blend)};
-        }
-        return choose(true);
-    }
-
     const EffectParameters &mP;
     const EffectRange &mRange;
+    const Ease mEase;
     std::vector<std::uint64_t> mStarts;
     std::uint64_t mTotal = 0;
-    std::vector<Rgb> mColours;
+    std::vector<Stop> mColours;
     double mReference = 0; // brightness of the brightest colour given
 };
 
@@ -326,9 +360,18 @@ EffectCells computeEffect(const EffectParameters &parameters, const EffectRange 
     cells.frames = int(range.durations.size());
     cells.colours.reserve(range.durations.size() * range.elements.size());
     const Generator generator(parameters, range);
-    for (int f = 0; f < cells.frames; ++f)
-        for (int i = 0; i < int(range.elements.size()); ++i)
-            cells.colours.push_back(generator.cell(f, i));
+    const Varies varies = generator.varies();
+    const int m = int(range.elements.size());
+    std::vector<Sample> row(static_cast<std::size_t>(m));
+    for (int f = 0; f < cells.frames; ++f) {
+        if (varies == Varies::ByFrame)
+            std::fill(row.begin(), row.end(), generator.sample(f, 0));
+        else if (varies == Varies::ByCell || f == 0)
+            for (int i = 0; i < m; ++i)
+                row[std::size_t(i)] = generator.sample(f, i);
+        for (int i = 0; i < m; ++i)
+            cells.colours.push_back(generator.cell(row[std::size_t(i)], i));
+    }
     return cells;
 }
 

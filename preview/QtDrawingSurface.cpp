@@ -1,9 +1,9 @@
 #include "QtDrawingSurface.h"
 
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 namespace preview {
 
@@ -43,14 +43,11 @@ Span clipSpan(std::int64_t from, std::int64_t to, int size)
 } // namespace
 
 QtDrawingSurface::QtDrawingSurface(QObject *parent)
-    : QObject(parent),
-      mBack(SurfaceWidth, SurfaceHeight, QImage::Format_RGB32),
-      mTimer(new QTimer(this))
+    : QObject(parent), mBack(SurfaceWidth, SurfaceHeight, QImage::Format_RGB32), mTimer(new FrameTimer(this))
 {
     mBack.fill(deviceValueToRgb(BackgroundDeviceValue));
     mFront = mBack.copy();
     mTimer->setObjectName("Timer1");
-    mTimer->setTimerType(Qt::PreciseTimer);
     connect(mTimer, &QTimer::timeout, this, &QtDrawingSurface::tick);
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         mApplicationActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
@@ -87,10 +84,24 @@ void QtDrawingSurface::fillRectAlpha(const SurfaceRect &rect, std::uint32_t scre
     const QRgb colour = screenColourToRgb(screenColour);
     const Span xs = clipSpan(rect.Left, rect.Right, mBack.width());
     const Span ys = clipSpan(rect.Top, rect.Bottom, mBack.height());
+    if (xs.begin == xs.end || ys.begin == ys.end)
+        return;
+    // One colour over the whole rectangle: each channel's blend is a table of the old value,
+    // worked out once, instead of three divisions for every pixel of the skin's large shapes.
+    const QRgb opaque = 0xFF000000u;
+    std::array<std::uint8_t, 256> red, green, blue;
+    for (int v = 0; v < 256; ++v) {
+        const QRgb mixed = blend(colour, qRgb(v, v, v), a);
+        red[std::size_t(v)] = std::uint8_t(qRed(mixed));
+        green[std::size_t(v)] = std::uint8_t(qGreen(mixed));
+        blue[std::size_t(v)] = std::uint8_t(qBlue(mixed));
+    }
     for (int y = ys.begin; y < ys.end; ++y) {
         auto *out = reinterpret_cast<QRgb *>(mBack.scanLine(y));
-        for (int x = xs.begin; x < xs.end; ++x)
-            out[x] = blend(colour, out[x], a);
+        for (int x = xs.begin; x < xs.end; ++x) {
+            const QRgb old = out[x];
+            out[x] = opaque | QRgb(red[qRed(old)]) << 16 | QRgb(green[qGreen(old)]) << 8 | blue[qBlue(old)];
+        }
     }
 }
 
@@ -135,13 +146,7 @@ void QtDrawingSurface::flip()
 
 void QtDrawingSurface::setTimerInterval(int milliseconds)
 {
-    // QTimer restarts a running timer on setInterval, even on the same interval: the restart
-    // counts from the end of the tick, so every frame ran late by the tick's own time. An
-    // unchanged interval keeps the running schedule, which counts from when the tick was due.
-    const int interval = std::max(milliseconds, 0);
-    if (mTimer->isActive() && mTimer->interval() == interval)
-        return;
-    mTimer->setInterval(interval);
+    mTimer->setFrameInterval(milliseconds);
 }
 
 void QtDrawingSurface::setTimerEnabled(bool enabled)

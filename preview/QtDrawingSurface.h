@@ -1,12 +1,11 @@
 #pragma once
 
 #include "DrawingSurface.h"
+#include "FrameTimer.h"
 #include "ImageList.h"
 
 #include <QImage>
 #include <QObject>
-
-class QTimer;
 
 namespace preview {
 
@@ -31,7 +30,7 @@ public:
     const QImage &backBuffer() const { return mBack; }
     const QImage &frontBuffer() const { return mFront; }
     ImageList &images() { return mImages; }
-    QTimer *Timer1() const { return mTimer; }
+    FrameTimer *Timer1() const { return mTimer; }
     bool timerEnabled() const { return mTimerEnabled; }
 
     // Pauses the timer while another application is active; on return the next tick comes a
@@ -48,7 +47,7 @@ private:
     QImage mBack;
     QImage mFront;
     ImageList mImages;
-    QTimer *mTimer;
+    FrameTimer *mTimer;
     bool mTimerEnabled = false;
     bool mApplicationActive = true;
 };

@@ -177,8 +177,11 @@ TEST_F(EffectsDialogTest, APreviewPlaysTheRangeWithEveryChangeAtOnce)
     model::Colour colour;
     ASSERT_TRUE(model::cellColour(preview->shownGlowshow(), 1, 2, colour));
     EXPECT_EQ(colour, (model::Colour{15, 0, 0}));
+    auto *strip = dialog->findChild<QWidget *>(QStringLiteral("EffectStrip"));
+    const QImage redStrip = strip->grab().toImage();
 
     moveSlider(*dialog, 1, "ColourGreen", 15);
+    EXPECT_NE(strip->grab().toImage(), redStrip) << "the strip shows the change";
     ASSERT_TRUE(model::cellColour(preview->shownGlowshow(), 1, 2, colour));
     EXPECT_EQ(colour, (model::Colour{15, 15, 0}));
     EXPECT_NE(preview->surface().frontBuffer(), red) << "the device picture shows the change";

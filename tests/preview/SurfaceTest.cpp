@@ -75,6 +75,27 @@ TEST(DrawingSurface, FillRectAlphaBlendsScreenColourWithRedInTheLowByte)
     }
 }
 
+// Each channel blends with its own: (colour × a + old × (255 − a) + 127) / 255.
+TEST(DrawingSurface, FillRectAlphaBlendsEachChannelWithItsOwn)
+{
+    struct Case {
+        std::uint32_t background, screenColour; // 0x00RRGGBB, 0x00BBGGRR
+        int alpha;
+        QColor expected;
+    };
+    const Case cases[] = {
+        {0x102030, 0x00FF8040, 110, QColor(0x25, 0x49, 0x89)},
+        {0xF0E0D0, 0x00000000, 80, QColor(0xA5, 0x9A, 0x8F)},
+        {0x00FF00, 0x000000FF, 200, QColor(0xC8, 0x37, 0x00)},
+    };
+    for (const Case &c : cases) {
+        QtDrawingSurface s;
+        s.fill(c.background);
+        s.fillRectAlpha({0, 0, 3, 3}, c.screenColour, c.alpha);
+        EXPECT_EQ(at(s, 2, 2), c.expected) << c.alpha;
+    }
+}
+
 TEST(DrawingSurface, RectanglesOutsideOrEmptyAreClippedNotFaulted)
 {
     QtDrawingSurface s;
