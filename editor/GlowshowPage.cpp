@@ -111,7 +111,7 @@ GlowshowPage::GlowshowPage(EditorDocument &document, const profiles::TProfile &p
 
 void GlowshowPage::createList()
 {
-    mListPanel = new QWidget;
+    mListPanel = new QWidget(this); // the window places it beside the pages
     auto *row = new QHBoxLayout(mListPanel);
     row->setContentsMargins(0, 0, 0, 0);
     ListBox1 = named(new QListWidget, "ListBox1");
