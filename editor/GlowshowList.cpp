@@ -1,5 +1,5 @@
-// The glowshow list and the properties of the selected glowshow: what the window wires
-// between the list, its pages and the grids.
+// Filling the glowshow lists in the chosen language, and showing the glowshow chosen in one of
+// them on the editing page.
 #include "Unit1.h"
 
 #include "EditPage.h"
