@@ -130,8 +130,8 @@ void TimelineCommands::addTo(QMenu *menu) const
 // Commands act on the grid of the editing page only, and never while the preview plays.
 bool TimelineCommands::editing() const
 {
-    return mForm.document().isLoaded() && mForm.mEditingAllowed && mForm.PageControl1->currentWidget() == mForm.mEdit &&
-           mForm.mEdit->isEnabled() && mForm.Document.current();
+    return mForm.document().isLoaded() && mForm.editingAllowed() &&
+           mForm.PageControl1->currentWidget() == mForm.mEdit && mForm.mEdit->isEnabled() && mForm.Document.current();
 }
 
 std::optional<model::FrameRange> TimelineCommands::selection() const

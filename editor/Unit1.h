@@ -79,6 +79,8 @@ public:
     profiles::TProfile CurrentProfile;
     QString ProgramDir;
 
+    // False while the preview plays: nothing may change the document meanwhile.
+    bool editingAllowed() const { return mEditingAllowed; }
     // Asks whether to save a modified document; false when the user cancelled (or the save
     // failed) and the command that asked must not go on.
     bool askToSaveChanges();
@@ -133,7 +135,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend class TimelineCommands;
     // The commands of the action list that the window itself runs.
     void AMFormCreate();
     void ASaveActiv();
