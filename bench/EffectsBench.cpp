@@ -201,7 +201,7 @@ void BM_EffectPreviewTimer(benchmark::State &state)
     const model::TDocument shown = gForm->Document;
     gForm->Document = doc;
     gForm->Document.CurrentGlowshow = 0;
-    gForm->execute(gForm->AUpdateListAction);
+    gForm->execute("AUpdateList");
     auto *page = gForm->findChild<editor::PreviewPage *>(QStringLiteral("Tab3"));
     const bench::BusyCore busy;
     std::vector<double> dialogErrors, playbackErrors;
@@ -238,7 +238,7 @@ void BM_EffectPreviewTimer(benchmark::State &state)
     bench::reportTickErrors(state, dialogErrors, "dialog_");
     bench::reportTickErrors(state, playbackErrors, "playback_");
     gForm->Document = shown;
-    gForm->execute(gForm->AUpdateListAction);
+    gForm->execute("AUpdateList");
 }
 
 } // namespace

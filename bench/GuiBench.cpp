@@ -56,7 +56,7 @@ const model::TDocument *gLargest = nullptr;
 // Shows the largest document's first glowshow, as after opening the file.
 void loadLargest()
 {
-    gForm->execute(gForm->ASaveActivAction);
+    gForm->execute("ASaveActiv");
     gForm->document().replace(*gLargest);
     QCoreApplication::processEvents();
 }
@@ -189,7 +189,7 @@ void BM_TimelineCommand(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         gForm->Document.Glowshows[0] = start;
-        gForm->execute(gForm->AUpdateGlowshowAction);
+        gForm->execute("AUpdateGlowshow");
         editor::EditGridView *grid = namedChild<editor::EditGridView>("EditGrid");
         grid->setCurrentIndex(grid->model()->index(0, 0));
         grid->extendRange(QPoint(model::MaxCount - 1, editor::ElementRows - 1));
@@ -234,7 +234,7 @@ void BM_ListRebuild(benchmark::State &state)
     }
     bench::PathAndFloor timing;
     for (auto _ : state) {
-        timing.project([&] { gForm->execute(gForm->AUpdateListAction); });
+        timing.project([&] { gForm->execute("AUpdateList"); });
         timing.floor([&] {
             const QSignalBlocker b1(listBox1), b2(listBox2), b4(comboBox4);
             listBox1->clear();
@@ -248,7 +248,7 @@ void BM_ListRebuild(benchmark::State &state)
                 comboBox4->addItem(s);
         });
     }
-    gForm->execute(gForm->AUpdateListAction);
+    gForm->execute("AUpdateList");
     timing.report(state, "ratio");
 }
 
@@ -337,7 +337,7 @@ void BM_TimerAccuracy(benchmark::State &state)
 {
     const int interval = int(state.range(0));
     const int frames = 12;
-    gForm->execute(gForm->ASaveActivAction);
+    gForm->execute("ASaveActiv");
     gForm->document().replace(bench::playbackDocument(std::vector<std::uint16_t>(frames, std::uint16_t(interval))));
     const bench::BusyCore busy;
     std::vector<double> errors;

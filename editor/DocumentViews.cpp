@@ -25,12 +25,13 @@ void TMForm::connectDocument()
          {&EditorDocument::glowshowInserted, &EditorDocument::glowshowRemoved, &EditorDocument::glowshowsSwapped})
         connect(&mDocument, signal, this, guarded([this](int) { showGlowshowList(); }));
     connect(&mDocument, &EditorDocument::documentReplaced, this, guarded([this] { showReplacedDocument(); }));
+    connect(&history().stack(), &QUndoStack::cleanChanged, this, [this] { updateWindowTitle(); });
 }
 
 void TMForm::showGlowshowList()
 {
     mEdit->glowshows->selectLine(Document.CurrentGlowshow);
-    execute(AUpdateListAction);
+    execute("AUpdateList");
     showChosenGlowshow(true);
 }
 

@@ -1,4 +1,4 @@
-// Start-up, the file commands and adding a glowshow.
+// Start-up, the file commands, the title that names the file, and adding a glowshow.
 #include "Unit1.h"
 
 #include "EditPage.h"
@@ -10,8 +10,11 @@
 #include "GlowFileIO.h"
 #include "GlowshowPage.h"
 #include "GridWidgets.h"
+#include "CrashRecovery.h"
 #include "PreviewPage.h"
+#include "RecentFiles.h"
 #include "SetupPage.h"
+#include "TransferCommands.h"
 #include "Unit2.h"
 #include "settings/SettingsStore.h"
 
@@ -23,26 +26,32 @@
 
 namespace editor {
 
+namespace {
+
+const QString ProgramCaption = QStringLiteral("Orrin's Glowshow Editor 2.1.1");
+
+} // namespace
+
 void TMForm::AMFormCreate()
 {
     ProgramDir = mEnvironment.programDir;
-    execute(AReadOptionsAction);
+    execute("AReadOptions");
     // The designed size for the captions of the language just chosen, or the stored one.
     resize(minimumSizeHint());
-    restoreWindowGeometry();
-    mRecentFiles = settings::readRecentFiles(settingsStore());
-    fillRecentMenu();
+    if (const QByteArray geometry = settings::readWindowGeometry(settingsStore()); !geometry.isEmpty())
+        restoreGeometry(geometry);
+    mRecent->load();
 
     PageControl1->setTabVisible(PageControl1->indexOf(mSetup), true);
     PageControl1->setTabVisible(PageControl1->indexOf(mEdit), false);
     PageControl1->setCurrentIndex(0);
 
     // Copies of editors that died are offered before anything else is opened.
-    offerRecoveredCopies();
+    mRecovery->offerCopies();
     if (mEnvironment.arguments.isEmpty() || !askToSaveChanges())
         return;
     readDocument(mEnvironment.arguments.constFirst());
-    rememberRecentFile(mEnvironment.arguments.constFirst());
+    mRecent->remember(mEnvironment.arguments.constFirst());
     PageControl1->setCurrentIndex(1);
 }
 
@@ -57,15 +66,15 @@ void TMForm::readDocument(const QString &fileName)
 
 void TMForm::replaceDocument(model::TDocument content)
 {
-    execute(ASaveActivAction);
+    execute("ASaveActiv");
     mDocument.replace(std::move(content));
 }
 
 void TMForm::showReplacedDocument()
 {
-    execute(AUpdateListAction);
+    execute("AUpdateList");
     mEdit->glowshows->selectLine(0);
-    execute(AUpdateGlowshowAction);
+    execute("AUpdateGlowshow");
     updateAddCommands();
     updateWindowTitle();
 }
@@ -74,10 +83,9 @@ void TMForm::ASaveActiv()
 {
     PageControl1->setTabVisible(PageControl1->indexOf(mSetup), true);
     PageControl1->setTabVisible(PageControl1->indexOf(mEdit), true);
-    ASaveAction->setEnabled(true);
-    ASaveAsAction->setEnabled(true);
-    ACheckFileAction->setEnabled(true);
-    updateExportCommands();
+    command("ASave")->setEnabled(true);
+    command("ASaveAs")->setEnabled(true);
+    mTransfer->updateActions();
 }
 
 void TMForm::AOpenFile()
@@ -93,7 +101,22 @@ void TMForm::AOpenFile()
 void TMForm::openDocumentFile(const QString &fileName)
 {
     readDocument(fileName);
-    rememberRecentFile(fileName);
+    mRecent->remember(fileName);
+}
+
+void TMForm::openRecoveredCopy(const QString &copyPath, const QString &originalName)
+{
+    readDocument(copyPath);
+    // The copy keeps the original's name, so Save writes the original file.
+    Document.GlowFile.FileName = originalName.toStdString();
+    history().markModified();
+    updateWindowTitle();
+    PageControl1->setCurrentWidget(mEdit);
+}
+
+QStringList TMForm::recentFiles() const
+{
+    return mRecent->files();
 }
 
 void TMForm::ANewFile()
@@ -126,11 +149,6 @@ void TMForm::ASaveAs()
     updateWindowTitle();
 }
 
-void TMForm::AExit()
-{
-    close();
-}
-
 void TMForm::FormClose()
 {
     if (mClosing)
@@ -139,8 +157,8 @@ void TMForm::FormClose()
     mDocument.unload();
     if (mPreview)
         mPreview->stop();
-    execute(ASaveOptionsAction);
-    saveWindowGeometry();
+    execute("ASaveOptions");
+    settings::saveWindowGeometry(settingsStore(), saveGeometry());
 }
 
 void TMForm::AShowAbout()
@@ -163,17 +181,28 @@ void TMForm::AAddNewGlow()
     else
         return;
     mDocument.push(model::InsertGlowshow{int(Document.Glowshows.size()), std::move(added)},
-                   stepName(AAddNewGlowAction));
+                   stepName(command("AAddNewGlow")));
 }
 
 void TMForm::updateAddCommands()
 {
     // The one-byte glowshow count cannot count a 256th glowshow.
     const bool room = Document.canAddGlowshow();
-    AAddNewGlowAction->setEnabled(mDocument.isLoaded() && room);
-    if (AGlowCopyAction->isEnabled() && !room)
-        AGlowCopyAction->setEnabled(false);
-    updateImportCommands();
+    command("AAddNewGlow")->setEnabled(mDocument.isLoaded() && room);
+    if (command("AGlowCopy")->isEnabled() && !room)
+        command("AGlowCopy")->setEnabled(false);
+    mTransfer->updateActions();
+}
+
+void TMForm::updateWindowTitle()
+{
+    if (!mDocument.isLoaded()) {
+        setWindowTitle(ProgramCaption);
+        return;
+    }
+    const QString name = shownDocumentName(Document.GlowFile.FileName, uiText("Untitled"));
+    setWindowTitle(name + QStringLiteral("[*] \u2014 ") + ProgramCaption);
+    setWindowModified(history().isModified());
 }
 
 } // namespace editor

@@ -1,12 +1,8 @@
-// Files that reach the window other than through Open's dialog: dropped on it or chosen
-// from File > Open Recent.
+// A .pat file dropped on the window opens as File > Open would open it.
 #include "Unit1.h"
 
 #include "ErrorBox.h"
-#include "settings/SettingsStore.h"
 
-#include <QAction>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -16,7 +12,10 @@
 
 namespace editor {
 
-QString TMForm::droppedGlowFile(const QMimeData *data)
+namespace {
+
+// The single .pat file a drop carries, or an empty name when the drop is not one.
+QString droppedGlowFile(const QMimeData *data)
 {
     if (!data || !data->hasUrls())
         return {};
@@ -29,10 +28,12 @@ QString TMForm::droppedGlowFile(const QMimeData *data)
     return file.absoluteFilePath();
 }
 
+} // namespace
+
 void TMForm::dragEnterEvent(QDragEnterEvent *event)
 {
     // While the preview plays, the File menu is off and so is opening by drop.
-    if (File2->isEnabled() && !droppedGlowFile(event->mimeData()).isEmpty())
+    if (menu("File2")->isEnabled() && !droppedGlowFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
     else
         event->ignore();
@@ -41,7 +42,7 @@ void TMForm::dragEnterEvent(QDragEnterEvent *event)
 void TMForm::dropEvent(QDropEvent *event)
 {
     const QString fileName = droppedGlowFile(event->mimeData());
-    if (!File2->isEnabled() || fileName.isEmpty()) {
+    if (!menu("File2")->isEnabled() || fileName.isEmpty()) {
         event->ignore();
         return;
     }
@@ -65,7 +66,7 @@ bool TMForm::eventFilter(QObject *watched, QEvent *event)
             break;
         if (event->type() == QEvent::Drop)
             dropEvent(drop);
-        else if (File2->isEnabled() && !droppedGlowFile(drop->mimeData()).isEmpty())
+        else if (menu("File2")->isEnabled() && !droppedGlowFile(drop->mimeData()).isEmpty())
             drop->acceptProposedAction();
         else
             drop->ignore();
@@ -75,46 +76,6 @@ bool TMForm::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void TMForm::rememberRecentFile(const QString &fileName)
-{
-    setRecentFiles(settings::withRecentFile(mRecentFiles, QFileInfo(fileName).absoluteFilePath()));
-}
-
-void TMForm::setRecentFiles(const QStringList &files)
-{
-    mRecentFiles = files;
-    fillRecentMenu();
-    settings::saveRecentFiles(settingsStore(), mRecentFiles);
-}
-
-void TMForm::fillRecentMenu()
-{
-    RecentFiles1->clear();
-    for (int i = 0; i < mRecentFiles.size(); ++i) {
-        const QString fileName = mRecentFiles[i];
-        QString shown = QDir::toNativeSeparators(fileName);
-        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-        QAction *a = RecentFiles1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
-        a->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
-        connect(a, &QAction::triggered, this,
-                [this, fileName] { runGuarded(this, [this, fileName] { openRecentFile(fileName); }); });
-    }
-    ARecentFilesAction->setEnabled(!mRecentFiles.isEmpty());
-}
-
-void TMForm::openRecentFile(const QString &fileName)
-{
-    if (!QFileInfo(fileName).isFile()) {
-        QStringList files = mRecentFiles;
-        files.removeAll(fileName);
-        setRecentFiles(files);
-        showErrorBox(this, uiText("RecentFileMissing").arg(QDir::toNativeSeparators(fileName)));
-        return;
-    }
-    if (askToSaveChanges())
-        openDocumentFile(fileName);
 }
 
 } // namespace editor

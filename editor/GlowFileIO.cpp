@@ -179,4 +179,9 @@ void writeFileSafely(const QString &fileName, const QByteArray &bytes)
     sink.commit();
 }
 
+QString shownDocumentName(const std::string &fileName, const QString &untitled)
+{
+    return fileName.empty() ? untitled : QFileInfo(QString::fromStdString(fileName)).fileName();
+}
+
 } // namespace editor

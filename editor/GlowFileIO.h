@@ -43,4 +43,8 @@ void writeFileSafely(const QString &fileName, const QByteArray &bytes);
 // on a line of its own after the run-time's text, so that the error box names the file.
 void namingFile(const QString &fileName, const std::function<void()> &operation);
 
+// The name a document goes by in titles and questions: its file's name without the folder,
+// or `untitled` for a document that was never saved.
+QString shownDocumentName(const std::string &fileName, const QString &untitled);
+
 } // namespace editor

@@ -1,12 +1,15 @@
 // Filling the glowshow lists in the chosen language, and showing the glowshow chosen in one of
-// them on the editing page.
+// them, or a place a command points at, on the editing page.
 #include "Unit1.h"
 
 #include "EditPage.h"
 #include "GlowshowIds.h"
 #include "GlowshowPage.h"
+#include "GridWidgets.h"
 #include "PreviewPage.h"
 #include "profiles/IniFile.h"
+
+#include <algorithm>
 
 namespace editor {
 
@@ -72,9 +75,22 @@ void TMForm::showChosenGlowshow(bool chosenByUser)
     mEdit->showSelectedGlowshow(chosenByUser);
 }
 
-void TMForm::AUpdateGlowshow()
+void TMForm::showPlace(const model::EditPlace &place)
 {
-    mEdit->showSelectedGlowshow(true);
+    // The views have followed any change already; this only brings the place into sight.
+    const int count = int(Document.Glowshows.size());
+    const int row =
+        std::clamp(place.glowshow >= 0 ? place.glowshow : int(Document.CurrentGlowshow), 0, std::max(count - 1, 0));
+    Document.CurrentGlowshow = std::uint8_t(row);
+    mEdit->glowshows->selectLine(row);
+    showChosenGlowshow(false);
+    const model::TGlowshow *g = Document.glowshow(row);
+    if (g && place.element >= 1 && place.element <= ElementRows) {
+        if (place.column >= 0 && place.column < model::columnCount(*g))
+            mEdit->EditGrid->setCurrentIndex(mEdit->EditGrid->model()->index(place.element - 1, place.column));
+        else
+            mEdit->selectElement(place.element - 1, true);
+    }
 }
 
 } // namespace editor

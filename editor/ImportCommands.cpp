@@ -1,10 +1,11 @@
 // File > Import glowshows... and File > Import animation...: glowshows appended as one step.
-#include "Unit1.h"
+#include "TransferCommands.h"
 
 #include "FileDialogs.h"
 #include "GlowFileIO.h"
 #include "ImportGlowshowsDialog.h"
 #include "PreviewPage.h"
+#include "Unit1.h"
 #include "export/AnimationImport.h"
 #include "model/GlowshowImport.h"
 #include "preview/QtDrawingSurface.h"
@@ -12,71 +13,55 @@
 
 #include <QAction>
 #include <QDir>
-
 #include <stdexcept>
 
 namespace editor {
 
-void TMForm::createImportActions()
+void TransferCommands::appendImported(std::vector<model::TGlowshow> glowshows, const QString &step)
 {
-    AImportGlowshowsAction = makeAction("AImportGlowshows", false, [this] { AImportGlowshows(); });
-    AImportAnimationAction = makeAction("AImportAnimation", false, [this] { AImportAnimation(); });
-    addCaption("ImportGlowshows", [this](const QString &t) { AImportGlowshowsAction->setText(t); });
-    addCaption("ImportAnimation", [this](const QString &t) { AImportAnimationAction->setText(t); });
-}
-
-void TMForm::updateImportCommands()
-{
-    const bool room = mDocument.isLoaded() && Document.canAddGlowshow();
-    AImportGlowshowsAction->setEnabled(room);
-    AImportAnimationAction->setEnabled(room);
-}
-
-void TMForm::appendImported(std::vector<model::TGlowshow> glowshows, const QString &step)
-{
-    if (glowshows.empty() || !model::glowshowsFit(Document, glowshows.size()))
+    if (glowshows.empty() || !model::glowshowsFit(mForm.Document, glowshows.size()))
         return;
-    model::assignFreeIds(Document, glowshows);
-    mDocument.push(model::AppendGlowshows{int(Document.Glowshows.size()), std::move(glowshows)}, step);
+    model::assignFreeIds(mForm.Document, glowshows);
+    mForm.document().push(model::AppendGlowshows{int(mForm.Document.Glowshows.size()), std::move(glowshows)}, step);
 }
 
-void TMForm::AImportGlowshows()
+void TransferCommands::importGlowshows()
 {
-    if (!mDocument.isLoaded() || !Document.canAddGlowshow())
+    if (!mForm.document().isLoaded() || !mForm.Document.canAddGlowshow())
         return;
-    const QString fileName = mEnvironment.dialogs->openFileName(this);
+    const QString fileName = mForm.fileDialogs().openFileName(&mForm);
     if (fileName.isEmpty())
         return;
     model::TDocument other = readGlowFileAsOpen(fileName);
     const profiles::IniFile profile = profiles::IniFile::load(
-        profiles::profilePath(ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
-    const QString suffix = QString::fromStdString(CurrentProfile.RhythmSuffix);
+        profiles::profilePath(mForm.ProgramDir.toStdString(), mForm.CurrentProfile.ProfileName, mForm.CurrentProfile.LanguageExt));
+    const QString suffix = QString::fromStdString(mForm.CurrentProfile.RhythmSuffix);
     const auto labelOf = [&](const model::TGlowshow &g) {
         const QString label = QString::fromStdString(profiles::glowshowLabel(profile, g.Id));
         return g.Kind == model::KindRhythm ? label + QLatin1Char(' ') + suffix : label;
     };
     ImportGlowshowsDialog dialog(
-        Document, std::move(other.Glowshows), labelOf, [this](std::string_view key) { return uiText(key); }, this);
+        mForm.Document, std::move(other.Glowshows), labelOf, [this](std::string_view key) { return mForm.uiText(key); }, &mForm);
     if (dialog.exec() == QDialog::Accepted)
-        appendImported(dialog.chosen(), uiText("StepImportGlowshows"));
+        appendImported(dialog.chosen(), mForm.uiText("StepImportGlowshows"));
 }
 
-void TMForm::AImportAnimation()
+void TransferCommands::importAnimation()
 {
-    if (!mDocument.isLoaded() || !Document.canAddGlowshow())
+    if (!mForm.document().isLoaded() || !mForm.Document.canAddGlowshow())
         return;
-    const QString fileName = mEnvironment.dialogs->importFileName(this, {uiText("AnimationFilter")});
+    const QString fileName = mForm.fileDialogs().importFileName(&mForm, {mForm.uiText("AnimationFilter")});
     if (fileName.isEmpty())
         return;
     QByteArray bytes;
     namingFile(fileName, [&] { bytes = readWholeFile(fileName); });
-    const exporting::DeviceLook look(CurrentProfile, mPreview->surface().images());
+    const exporting::DeviceLook look(mForm.CurrentProfile, mForm.mPreview->surface().images());
     try {
-        appendImported({exporting::importAnimation(bytes, look)}, uiText("StepImportAnimation"));
+        appendImported({exporting::importAnimation(bytes, look)}, mForm.uiText("StepImportAnimation"));
     } catch (const exporting::AnimationImportError &e) {
         const char *key =
             e.reason() == exporting::AnimationImportError::TooManyFrames ? "ImportTooManyFrames" : "ImportNotAnimation";
-        throw std::runtime_error(uiText(key).arg(QDir::toNativeSeparators(fileName)).toStdString());
+        throw std::runtime_error(mForm.uiText(key).arg(QDir::toNativeSeparators(fileName)).toStdString());
     }
 }
 

@@ -43,7 +43,7 @@ void TMForm::ComboBox1Change()
 {
     CurrentProfile.Language =
         mSetup->ComboBox1->currentIndex() >= 0 ? mSetup->ComboBox1->currentText().toStdString() : std::string();
-    execute(AReadLanguageAction);
+    execute("AReadLanguage");
 }
 
 void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
@@ -59,14 +59,14 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
 
     // Key sN feeds every target in row N - 1; a missing key blanks them.
     const std::array<std::vector<Apply>, settings::StringCount> targets{{
-        {[this](const QString &t) { File2->setTitle(t); }},
-        {action(ANewFileAction)},
-        {action(AOpenFileAction)},
-        {action(ASaveAction)},
-        {action(ASaveAsAction)},
-        {action(AExitAction)},
-        {[this](const QString &t) { Help1->setTitle(t); }},
-        {action(AShowAboutAction),
+        {[this](const QString &t) { menu("File2")->setTitle(t); }},
+        {action(command("ANewFile"))},
+        {action(command("AOpenFile"))},
+        {action(command("ASave"))},
+        {action(command("ASaveAs"))},
+        {action(command("AExit"))},
+        {[this](const QString &t) { menu("Help1")->setTitle(t); }},
+        {action(command("AShowAbout")),
          [this](const QString &t) {
              if (AForm)
                  AForm->setWindowTitle(QString(t).remove(QLatin1Char('&')));
@@ -89,29 +89,29 @@ void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
         {labelText(mEdit->glowshows->Label13)},
         {text(mEdit->glowshows->CheckBox1), text(mPreview->CheckBox4)},
         {box(mEdit->glowshows->GroupBox5)},
-        {action(AAddNewGlowAction)},
-        {action(AGlowCopyAction)},
-        {action(ADelGlowAction)},
-        {action(AAddAllFramesAction)},
-        {action(ADelAllFramesAction)},
+        {action(command("AAddNewGlow"))},
+        {action(command("AGlowCopy"))},
+        {action(command("ADelGlow"))},
+        {action(command("AAddAllFrames"))},
+        {action(command("ADelAllFrames"))},
         {box(mEdit->slotOperations->GroupBox4)},
         {labelText(mEdit->slotOperations->Label8)},
         {labelText(mEdit->slotOperations->Label12)},
         {box(mEdit->selectedFrame->GroupBox6)},
         {labelText(mEdit->selectedFrame->Label3)},
-        {action(AMakePrevColAction)},
+        {action(command("AMakePrevCol"))},
         {box(mEdit->selectedFrame->GroupBox3)},
-        {action(AAddNewFrameAction)},
-        {action(ADelFrameAction)},
+        {action(command("AAddNewFrame"))},
+        {action(command("ADelFrame"))},
         {labelText(mEdit->Label6)},
         {labelText(mEdit->Label5)},
         {[this](const QString &t) { CurrentProfile.RhythmSuffix = captionSource(t); }},
         {box(mEdit->selectedFrame->GroupBox9)},
-        {action(AMakeOn_OffAction)},
-        {action(AClearAllFramesAction)},
-        {action(ACopyAllFramesAction)},
+        {action(command("AMakeOn_Off"))},
+        {action(command("AClearAllFrames"))},
+        {action(command("ACopyAllFrames"))},
         {labelText(mEdit->slotOperations->Label14)},
-        {action(ARegisterPATAction)},
+        {action(command("ARegisterPAT"))},
         {tab(PageControl1, mPreview)},
         {text(mPreview->Button15), [this](const QString &t) { CurrentProfile.PlayCaption = captionSource(t); }},
         {box(mSetup->GroupBox10)},
@@ -164,7 +164,7 @@ void TMForm::AReadLanguage()
             about << QString::fromStdString(line);
         AForm->setLines(about);
     }
-    execute(AUpdateSlotsAction);
+    execute("AUpdateSlots");
     // The lists name the glowshows from the profile of the language just chosen.
     relabelLists();
 }

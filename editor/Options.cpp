@@ -29,7 +29,7 @@ void TMForm::AReadOptions()
     mSetup->CheckBox2->setChecked(settings::readStoredHideUnusedSlots(store));
 
     // A stored name only ever picks an item of the lists found on disk.
-    execute(ASearchLangsAction);
+    execute("ASearchLangs");
     {
         const QSignalBlocker block(mSetup->ComboBox1);
         mSetup->ComboBox1->setCurrentIndex(
@@ -37,7 +37,7 @@ void TMForm::AReadOptions()
     }
     ComboBox1Change();
 
-    execute(ASearchProfilesAction);
+    execute("ASearchProfiles");
     {
         const QSignalBlocker block(mSetup->ComboBox2);
         mSetup->ComboBox2->setCurrentIndex(
@@ -45,25 +45,13 @@ void TMForm::AReadOptions()
     }
     ComboBox2Change();
 
-    execute(ASaveOptionsAction);
+    execute("ASaveOptions");
 }
 
 void TMForm::ASaveOptions()
 {
     settings::saveOptions(settingsStore(), CurrentProfile.Language, CurrentProfile.ProfileName,
                           mSetup->CheckBox2->isChecked());
-}
-
-void TMForm::restoreWindowGeometry()
-{
-    const QByteArray geometry = settings::readWindowGeometry(settingsStore());
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
-}
-
-void TMForm::saveWindowGeometry()
-{
-    settings::saveWindowGeometry(settingsStore(), saveGeometry());
 }
 
 } // namespace editor

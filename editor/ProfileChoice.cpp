@@ -29,12 +29,12 @@ void TMForm::ComboBox2Change()
 {
     CurrentProfile.ProfileName =
         mSetup->ComboBox2->currentIndex() >= 0 ? mSetup->ComboBox2->currentText().toStdString() : std::string();
-    execute(ALoadProfilePicsAction);
+    execute("ALoadProfilePics");
     if (!mDocument.isLoaded())
         return;
-    execute(AUpdateListAction);
-    execute(AUpdateGlowshowAction);
-    execute(AUpdateSlotsAction);
+    execute("AUpdateList");
+    execute("AUpdateGlowshow");
+    execute("AUpdateSlots");
 }
 
 void TMForm::ALoadProfilePics()

@@ -22,7 +22,7 @@ EditorForms createForms(EditorEnvironment environment)
     forms.AForm = std::make_unique<TAForm>(
         [main](TAForm *about) {
             main->AForm = about;
-            runGuarded(main, [main] { main->execute(main->AMFormCreateAction); });
+            runGuarded(main, [main] { main->execute("AMFormCreate"); });
         },
         main);
     return forms;

@@ -68,8 +68,8 @@ TimelineCommands::TimelineCommands(TMForm &form) : QObject(&form), mForm(form)
     ADuplicateFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     ADeleteFrames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     AEffects->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mForm.EditMenu->addSeparator();
-    addTo(mForm.EditMenu);
+    mForm.menu("EditMenu")->addSeparator();
+    addTo(mForm.menu("EditMenu"));
 
     EditGridView *grid = mForm.mEdit->EditGrid;
     connect(grid, &EditGridView::rangeChanged, this, &TimelineCommands::updateActions);

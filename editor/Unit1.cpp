@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "ActionLink.h"
 #include "ControlText.h"
+#include "CrashRecovery.h"
 #include "EditPage.h"
 #include "ErrorBox.h"
 #include "FileDialogs.h"
@@ -12,11 +13,13 @@
 #include "Keyboard.h"
 #include "PageWidgets.h"
 #include "PreviewPage.h"
-#include "Recovery.h"
+#include "RecentFiles.h"
 #include "SelectedFramePage.h"
 #include "SetupPage.h"
 #include "SlotOperationsPage.h"
 #include "TimelineCommands.h"
+#include "TransferCommands.h"
+#include "UndoCommands.h"
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
 #include "settings/LanguageFile.h"
@@ -53,18 +56,17 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
       mTexts(std::make_unique<settings::LanguageTexts>())
 {
     setObjectName(QStringLiteral("MForm"));
-    setWindowTitle(QStringLiteral("Orrin's Glowshow Editor 2.1.1"));
+    updateWindowTitle();
     if (!mEnvironment.dialogs) {
         mOwnDialogs = std::make_unique<StandardFileDialogs>();
         mEnvironment.dialogs = mOwnDialogs.get();
     }
 
     createActions();
-    createExportActions();
-    createCheckFileAction();
-    createImportActions();
+    mUndo = new UndoCommands(*this);
+    mTransfer = new TransferCommands(*this);
     createMenu();
-    startRecovery();
+    mRecovery = new CrashRecovery(*this, mEnvironment.recoveryFolder);
 
     createPages();
     connectDocument();
@@ -120,7 +122,7 @@ TMForm::~TMForm()
         child->blockSignals(true);
 }
 
-QAction *TMForm::makeAction(const char *name, bool enabled, std::function<void()> handler)
+QAction *TMForm::addCommand(const char *name, bool enabled, std::function<void()> handler)
 {
     auto *action = named(new QAction(this), name);
     action->setEnabled(enabled);
@@ -141,6 +143,11 @@ QAction *TMForm::command(std::string_view name) const
     throw std::logic_error("no command " + std::string(name));
 }
 
+QMenu *TMForm::menu(std::string_view name) const
+{
+    return menuBar()->findChild<QMenu *>(QLatin1String(name.data(), qsizetype(name.size())));
+}
+
 void TMForm::execute(QAction *action)
 {
     if (action && action->isEnabled())
@@ -149,84 +156,80 @@ void TMForm::execute(QAction *action)
 
 void TMForm::createActions()
 {
-    AOpenFileAction = makeAction("AOpenFile", true, [this] { AOpenFile(); });
-    ANewFileAction = makeAction("ANewFile", true, [this] { ANewFile(); });
-    ASaveAction = makeAction("ASave", false, [this] { ASave(); });
-    ASaveAsAction = makeAction("ASaveAs", false, [this] { ASaveAs(); });
-    AExitAction = makeAction("AExit", true, [this] { AExit(); });
-    ASearchProfilesAction = makeAction("ASearchProfiles", true, [this] { ASearchProfiles(); });
-    ASearchLangsAction = makeAction("ASearchLangs", true, [this] { ASearchLangs(); });
-    AUpdateListAction = makeAction("AUpdateList", true, [this] { AUpdateList(); });
-    ASaveActivAction = makeAction("ASaveActiv", true, [this] { ASaveActiv(); });
-    AUpdateSlotsAction = makeAction("AUpdateSlots", true, [this] { AUpdateSlots(); });
-    APreColorAction = makeAction("APreColor", true, [this] { mEdit->selectedFrame->showPreviewColour(); });
-    AMakeSelectAction = makeAction("AMakeSelect", true, [this] { mEdit->selectedFrame->showEntry(); });
-    AMakePrevColAction = makeAction("AMakePrevCol", true, [this] { mEdit->selectedFrame->AMakePrevCol(); });
-    AMakeEmptyAction = makeAction("AMakeEmpty", true, [this] { mEdit->selectedFrame->showNoEntry(); });
-    AUpdateGlowshowAction = makeAction("AUpdateGlowshow", true, [this] { AUpdateGlowshow(); });
-    AMFormCreateAction = makeAction("AMFormCreate", true, [this] { AMFormCreate(); });
-    AAddNewGlowAction = makeAction("AAddNewGlow", false, [this] { AAddNewGlow(); });
-    ADelAllFramesAction = makeAction("ADelAllFrames", true, [this] { mEdit->slotOperations->ADelAllFrames(); });
-    ADelGlowAction = makeAction("ADelGlow", false, [this] { mEdit->glowshows->ADelGlow(); });
-    AGlowMoveDownAction = makeAction("AGlowMoveDown", false, [this] { mEdit->glowshows->AGlowMoveDown(); });
-    AGlowMoveUpAction = makeAction("AGlowMoveUp", false, [this] { mEdit->glowshows->AGlowMoveUp(); });
-    AAddNewFrameAction = makeAction("AAddNewFrame", false, [this] { mEdit->selectedFrame->AAddNewFrame(); });
-    ADelFrameAction = makeAction("ADelFrame", false, [this] { mEdit->selectedFrame->ADelFrame(); });
-    AAddAllFramesAction = makeAction("AAddAllFrames", true, [this] {
+    addCommand("AOpenFile", true, [this] { AOpenFile(); });
+    addCommand("ANewFile", true, [this] { ANewFile(); });
+    addCommand("ASave", false, [this] { ASave(); });
+    addCommand("ASaveAs", false, [this] { ASaveAs(); });
+    addCommand("AExit", true, [this] { close(); });
+    addCommand("ASearchProfiles", true, [this] { ASearchProfiles(); });
+    addCommand("ASearchLangs", true, [this] { ASearchLangs(); });
+    addCommand("AUpdateList", true, [this] { AUpdateList(); });
+    addCommand("ASaveActiv", true, [this] { ASaveActiv(); });
+    addCommand("AUpdateSlots", true, [this] { AUpdateSlots(); });
+    addCommand("APreColor", true, [this] { mEdit->selectedFrame->showPreviewColour(); });
+    addCommand("AMakeSelect", true, [this] { mEdit->selectedFrame->showEntry(); });
+    addCommand("AMakePrevCol", true, [this] { mEdit->selectedFrame->AMakePrevCol(); });
+    addCommand("AMakeEmpty", true, [this] { mEdit->selectedFrame->showNoEntry(); });
+    addCommand("AUpdateGlowshow", true, [this] { mEdit->showSelectedGlowshow(true); });
+    addCommand("AMFormCreate", true, [this] { AMFormCreate(); });
+    addCommand("AAddNewGlow", false, [this] { AAddNewGlow(); });
+    addCommand("ADelAllFrames", true, [this] { mEdit->slotOperations->ADelAllFrames(); });
+    addCommand("ADelGlow", false, [this] { mEdit->glowshows->ADelGlow(); });
+    addCommand("AGlowMoveDown", false, [this] { mEdit->glowshows->AGlowMoveDown(); });
+    addCommand("AGlowMoveUp", false, [this] { mEdit->glowshows->AGlowMoveUp(); });
+    addCommand("AAddNewFrame", false, [this] { mEdit->selectedFrame->AAddNewFrame(); });
+    addCommand("ADelFrame", false, [this] { mEdit->selectedFrame->ADelFrame(); });
+    addCommand("AAddAllFrames", true, [this] {
         mEdit->slotOperations->AAddAllFrames();
         // The element stays selected, so that the new channel's band can be set at once.
         const int row = mEdit->SlotGrid->currentRow();
         mEdit->selectElement(row >= 0 ? row : Document.CurrentElement - 1, true);
     });
-    AGlowCopyAction = makeAction("AGlowCopy", false, [this] { mEdit->glowshows->AGlowCopy(); });
-    AReadLanguageAction = makeAction("AReadLanguage", true, [this] { AReadLanguage(); });
-    AMakeOn_OffAction = makeAction("AMakeOn_Off", true, [this] { mEdit->selectedFrame->AMakeOn_Off(); });
-    AReadOptionsAction = makeAction("AReadOptions", true, [this] { AReadOptions(); });
-    ASaveOptionsAction = makeAction("ASaveOptions", true, [this] { ASaveOptions(); });
-    AClearAllFramesAction = makeAction("AClearAllFrames", true, [this] { mEdit->slotOperations->AClearAllFrames(); });
-    ACopyAllFramesAction = makeAction("ACopyAllFrames", true, [this] { mEdit->slotOperations->ACopyAllFrames(); });
-    AShowAboutAction = makeAction("AShowAbout", true, [this] { AShowAbout(); });
-    ARegisterPATAction = makeAction("ARegisterPAT", true, [this] { ARegisterPAT(); });
-    ALoadProfilePicsAction = makeAction("ALoadProfilePics", true, [this] { ALoadProfilePics(); });
+    addCommand("AGlowCopy", false, [this] { mEdit->glowshows->AGlowCopy(); });
+    addCommand("AReadLanguage", true, [this] { AReadLanguage(); });
+    addCommand("AMakeOn_Off", true, [this] { mEdit->selectedFrame->AMakeOn_Off(); });
+    addCommand("AReadOptions", true, [this] { AReadOptions(); });
+    addCommand("ASaveOptions", true, [this] { ASaveOptions(); });
+    addCommand("AClearAllFrames", true, [this] { mEdit->slotOperations->AClearAllFrames(); });
+    addCommand("ACopyAllFrames", true, [this] { mEdit->slotOperations->ACopyAllFrames(); });
+    addCommand("AShowAbout", true, [this] { AShowAbout(); });
+    addCommand("ARegisterPAT", true, [this] { ARegisterPAT(); });
+    addCommand("ALoadProfilePics", true, [this] { ALoadProfilePics(); });
 
     // Standard shortcuts for the file commands.
-    AOpenFileAction->setShortcut(QKeySequence::Open);
-    ANewFileAction->setShortcut(QKeySequence::New);
-    ASaveAction->setShortcut(QKeySequence::Save);
-    ASaveAsAction->setShortcut(QKeySequence::SaveAs);
-    AExitAction->setShortcut(QKeySequence::Quit);
+    command("AOpenFile")->setShortcut(QKeySequence::Open);
+    command("ANewFile")->setShortcut(QKeySequence::New);
+    command("ASave")->setShortcut(QKeySequence::Save);
+    command("ASaveAs")->setShortcut(QKeySequence::SaveAs);
+    command("AExit")->setShortcut(QKeySequence::Quit);
 }
 
 void TMForm::createMenu()
 {
-    File2 = named(menuBar()->addMenu(QString()), "File2");
-    auto item = [this](QMenu *menu, const char *name, QAction *action) {
+    QMenu *file = named(menuBar()->addMenu(QString()), "File2");
+    auto item = [this](QMenu *menu, const char *name, const char *command) {
+        QAction *action = this->command(command);
         auto *a = named(new QAction(menu), name);
         linkToAction(a, action);
         a->setShortcut(action->shortcut());
         menu->addAction(a);
-        return a;
     };
-    item(File2, "New1", ANewFileAction);
-    item(File2, "Open1", AOpenFileAction);
-    RecentFiles1 = named(new QMenu(File2), "RecentFiles1");
-    ARecentFilesAction = named(RecentFiles1->menuAction(), "ARecentFiles");
-    ARecentFilesAction->setEnabled(false);
-    File2->addAction(ARecentFilesAction);
-    addCaption("OpenRecent", [this](const QString &t) { ARecentFilesAction->setText(t); });
-    item(File2, "Save1", ASaveAction);
-    item(File2, "SaveAs1", ASaveAsAction);
-    named(File2->addSeparator(), "N2");
-    item(File2, "ImportGlowshows1", AImportGlowshowsAction);
-    item(File2, "ImportAnimation1", AImportAnimationAction);
-    item(File2, "ExportAnimation1", AExportAnimationAction);
-    item(File2, "ExportStoryboard1", AExportStoryboardAction);
-    item(File2, "CheckFile1", ACheckFileAction);
-    named(File2->addSeparator(), "N1");
-    item(File2, "Exit1", AExitAction);
-    createEditMenu();
-    Help1 = named(menuBar()->addMenu(QString()), "Help1");
-    item(Help1, "About1", AShowAboutAction);
+    item(file, "New1", "ANewFile");
+    item(file, "Open1", "AOpenFile");
+    mRecent = new RecentFiles(*this, file);
+    item(file, "Save1", "ASave");
+    item(file, "SaveAs1", "ASaveAs");
+    named(file->addSeparator(), "N2");
+    item(file, "ImportGlowshows1", "AImportGlowshows");
+    item(file, "ImportAnimation1", "AImportAnimation");
+    item(file, "ExportAnimation1", "AExportAnimation");
+    item(file, "ExportStoryboard1", "AExportStoryboard");
+    item(file, "CheckFile1", "ACheckFile");
+    named(file->addSeparator(), "N1");
+    item(file, "Exit1", "AExit");
+    mUndo->addMenu();
+    QMenu *help = named(menuBar()->addMenu(QString()), "Help1");
+    item(help, "About1", "AShowAbout");
 }
 
 void TMForm::createPages()
@@ -248,7 +251,7 @@ void TMForm::createPages()
             [this] { runGuarded(this, [this] { showChosenGlowshow(true); }); });
     connect(mEdit, &EditPage::glowshowShown, this, [this] {
         updateAddCommands();
-        updateExportCommands();
+        mTransfer->updateActions();
     });
 
     mPreview = new PreviewPage(mDocument, CurrentProfile, text, [this] { return mDocument.isLoaded(); });
@@ -265,10 +268,10 @@ void TMForm::setEditingAllowed(bool allowed)
 {
     mSetup->setEnabled(allowed);
     mEdit->setEnabled(allowed);
-    File2->setEnabled(allowed);
-    File2->menuAction()->setEnabled(allowed);
+    menu("File2")->setEnabled(allowed);
+    menu("File2")->menuAction()->setEnabled(allowed);
     mEditingAllowed = allowed;
-    updateUndoActions();
+    mUndo->updateActions();
 }
 
 void TMForm::closeEvent(QCloseEvent *event)

@@ -5,7 +5,6 @@
 #include "profiles/Profile.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -15,16 +14,10 @@
 
 class QAction;
 class QMenu;
-class QMimeData;
 class QTabWidget;
-class QTimer;
 
 namespace preview {
 class QtDrawingSurface;
-}
-
-namespace model {
-struct Finding;
 }
 
 namespace settings {
@@ -34,16 +27,17 @@ struct LanguageTexts;
 
 namespace editor {
 
-class CheckFileDialog;
+class CrashRecovery;
 class EditPage;
 class FileDialogs;
 class PreviewPage;
-class RecoveryStore;
+class RecentFiles;
 class SetupPage;
 class TAForm;
 class TSForm;
 class TimelineCommands;
-struct ExportSetup;
+class TransferCommands;
+class UndoCommands;
 
 // What the main window needs from its surroundings; tests supply their own.
 struct EditorEnvironment {
@@ -54,9 +48,10 @@ struct EditorEnvironment {
     QString recoveryFolder;         // empty: "recovery" in the user's application data folder
 };
 
-// The main window: the shell that builds the commands, the menus and the pages and connects
-// them to the document. The pages own their widgets and handlers; each command is an action
-// of the action list, run through execute() only while it is enabled.
+// The main window: the shell that builds the action list, the menus and the pages and connects
+// them to the document. The pages own their widgets and handlers; groups of commands that span
+// pages (undo, interchange, recent files, recovery) are objects of their own. Each command is
+// an action of the action list, run through execute() only while it is enabled.
 class TMForm : public QMainWindow {
     Q_OBJECT
     // First: Document refers into it.
@@ -70,14 +65,22 @@ public:
     TSForm *SForm = nullptr;
     TAForm *AForm = nullptr;
 
+    // Adds a command to the action list; its handler runs, guarded, when it is triggered enabled.
+    QAction *addCommand(const char *name, bool enabled, std::function<void()> handler);
+    // A command of the action list by its object name; a name that is not there is a fault.
+    QAction *command(std::string_view name) const;
+    QMenu *menu(std::string_view name) const;
     // Runs a command's handler if the command is enabled; errors propagate to the caller.
     void execute(QAction *action);
+    void execute(std::string_view name) { execute(command(name)); }
+
     EditorDocument &document() { return mDocument; }
     EditHistory &history() { return mDocument.history(); }
     // The document's content and editing position; the content changes only through push.
     model::TDocument &Document;
     profiles::TProfile CurrentProfile;
     QString ProgramDir;
+    FileDialogs &fileDialogs() const { return *mEnvironment.dialogs; }
 
     // False while the preview plays: nothing may change the document meanwhile.
     bool editingAllowed() const { return mEditingAllowed; }
@@ -86,12 +89,12 @@ public:
     bool askToSaveChanges();
     // Opens a named file as Open does after its dialog: the drop, the recent files and Open.
     void openDocumentFile(const QString &fileName);
+    // Takes a recovered copy as a modified document that saves to its original name.
+    void openRecoveredCopy(const QString &copyPath, const QString &originalName);
     // The files of File > Open Recent, the latest first.
-    QStringList recentFiles() const { return mRecentFiles; }
-    // Opens a file of the recent list; a file that no longer exists leaves the list, with a message.
-    void openRecentFile(const QString &fileName);
-    // The single .pat file a drop carries, or an empty name when the drop is not one.
-    static QString droppedGlowFile(const QMimeData *data);
+    QStringList recentFiles() const;
+    // Brings a glowshow and cell into sight, keeping to what exists now.
+    void showPlace(const model::EditPlace &place);
 
     // An element is hidden while the profile marks it absent and CheckBox2 is checked.
     bool isElementHidden(int element) const;
@@ -106,20 +109,6 @@ public:
     QString uiText(std::string_view key) const;
     // Feeds `apply` the caption of `key` now and again whenever a language is chosen.
     void addCaption(std::string_view key, std::function<void(const QString &)> apply);
-
-    // --- Menu and action list ---
-    QMenu *File2, *EditMenu, *RecentFiles1, *Help1;
-    QAction *AOpenFileAction, *ANewFileAction, *ASaveAction, *ASaveAsAction, *AExitAction,
-        *ASearchProfilesAction, *ASearchLangsAction, *AUpdateListAction, *ASaveActivAction,
-        *AUpdateSlotsAction, *APreColorAction, *AMakeSelectAction, *AMakePrevColAction,
-        *AMakeEmptyAction, *AUpdateGlowshowAction, *AMFormCreateAction, *AAddNewGlowAction,
-        *ADelAllFramesAction, *ADelGlowAction, *AGlowMoveDownAction, *AGlowMoveUpAction,
-        *AAddNewFrameAction, *ADelFrameAction, *AAddAllFramesAction, *AGlowCopyAction,
-        *AReadLanguageAction, *AMakeOn_OffAction, *AReadOptionsAction, *ASaveOptionsAction,
-        *AClearAllFramesAction, *ACopyAllFramesAction, *AShowAboutAction, *ARegisterPATAction,
-        *ALoadProfilePicsAction, *ARecentFilesAction, *AUndoAction, *ARedoAction,
-        *AExportAnimationAction, *AExportStoryboardAction, *ACheckFileAction, *AImportGlowshowsAction,
-        *AImportAnimationAction;
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -142,26 +131,17 @@ private:
     void ANewFile();
     void ASave();
     void ASaveAs();
-    void AExit();
     void AShowAbout();
     void ARegisterPAT();
     void AAddNewGlow();
     void AUpdateList();
-    void AUpdateGlowshow();
-    void AUpdateSlots();
     void ASearchProfiles();
     void ASearchLangs();
     void AReadLanguage();
     void AReadOptions();
     void ASaveOptions();
     void ALoadProfilePics();
-    void AUndo();
-    void ARedo();
-    void AExportAnimation();
-    void AExportStoryboard();
-    void ACheckFile();
-    void AImportGlowshows();
-    void AImportAnimation();
+    void AUpdateSlots();
 
     // The user's choices that reach beyond one page.
     void ComboBox1Change();
@@ -170,47 +150,18 @@ private:
     void showChosenGlowshow(bool chosenByUser);
 
     void createActions();
-    QAction *makeAction(const char *name, bool enabled, std::function<void()> handler);
-    QAction *command(std::string_view name) const;
     void createMenu();
-    void createEditMenu();
     void createPages();
-    void createExportActions();
-    void createImportActions();
-    void createCheckFileAction();
-    // Connects the views this window still draws itself to the document's signals.
+    // Connects what spans pages to the document's signals.
     void connectDocument();
     void FormClose();
 
-    // Enables undo and redo while there is a step and the document may change, and names it.
-    void updateUndoActions();
-    // After an undo or redo: brings the glowshow and cell the change touched into sight.
-    void showRestoredPlace(const model::EditPlace &place);
     // "<file name>[*] — <program>" with a document open, the program's caption without.
     void updateWindowTitle();
-    void startRecovery();
-    // Offers the copies that editors which died left behind.
-    void offerRecoveredCopies();
     // The preview plays: nothing may change the document meanwhile.
     void setEditingAllowed(bool allowed);
-    // Import is offered while a document is loaded that has room for a glowshow.
-    void updateImportCommands();
-    // Appends the glowshows as one step, Ids in use given free ones; nothing when they do not fit.
-    void appendImported(std::vector<model::TGlowshow> glowshows, const QString &step);
-    // Export is offered while a glowshow is selected; an animation only of a normal one.
-    void updateExportCommands();
-    ExportSetup exportSetup() const;
-    void exportSelected(bool animation);
-    // Brings a finding of File > Check file... into sight: its glowshow and cell.
-    void showFinding(const model::Finding &f);
     // Keeps the window at least as large as its designed size and the captions it shows now.
     void fitToCaptions();
-    void restoreWindowGeometry();
-    void saveWindowGeometry();
-    // Adds a file just read to the front of the recent list and stores the list.
-    void rememberRecentFile(const QString &fileName);
-    void setRecentFiles(const QStringList &files);
-    void fillRecentMenu();
     void applyLanguageTexts(const settings::LanguageTexts &texts);
     // Refreshes the glowshow names of the three lists in the chosen language, in place.
     void relabelLists();
@@ -218,7 +169,7 @@ private:
     // Rebuilds the lists and shows the current glowshow after glowshows came or went.
     void showGlowshowList();
     void showReplacedDocument();
-    // Enables adding and copying while the document has room for another glowshow.
+    // Enables the commands that add glowshows while the document has room for another.
     void updateAddCommands();
     // Takes a new document (Open, New, recovery) and makes the editor usable.
     void replaceDocument(model::TDocument content);
@@ -228,15 +179,14 @@ private:
     EditorEnvironment mEnvironment;
     std::unique_ptr<FileDialogs> mOwnDialogs;
     std::unordered_map<QAction *, std::function<void()>> mHandlers;
-    QStringList mRecentFiles;
     std::unique_ptr<settings::SettingsStore> mSettings;
     std::unique_ptr<settings::LanguageTexts> mTexts;
-    QPointer<CheckFileDialog> mCheckFileDialog;
-    std::unique_ptr<RecoveryStore> mRecovery;
-    QTimer *mRecoveryTimer = nullptr;
-    bool mRecoveryFailed = false;
-    bool mEditingAllowed = true; // false while the preview plays
     std::vector<std::pair<std::string, std::function<void(const QString &)>>> mCaptions;
+    UndoCommands *mUndo = nullptr;
+    TransferCommands *mTransfer = nullptr;
+    RecentFiles *mRecent = nullptr;
+    CrashRecovery *mRecovery = nullptr;
+    bool mEditingAllowed = true; // false while the preview plays
     bool mClosing = false;
 };
 

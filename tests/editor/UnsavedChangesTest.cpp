@@ -252,7 +252,7 @@ TEST_F(RecoveryTest, TwoEditorsKeepTheirOwnCopiesAndNeitherOffersTheOthers)
     startHere();
     EXPECT_TRUE(unexpectedModals.empty());
     // Saving removes the saver's copy only; a normal exit removes the other.
-    first.MForm->execute(first.MForm->ASaveAction);
+    first.MForm->execute("ASave");
     EXPECT_EQ(copies().size(), 1);
     {
         editor::EditorForms closing = std::move(second);
