@@ -1,4 +1,5 @@
-// Languages: finding the language files and applying one to all three windows.
+// The window's captions: a language's texts applied to all three windows, and the editor's own
+// texts that follow the language chosen.
 #include "Unit1.h"
 
 #include "EditPage.h"
@@ -18,33 +19,17 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include <functional>
 #include <utility>
 
 namespace editor {
-
-void TMForm::ASearchLangs()
-{
-    const QSignalBlocker block(mSetup->ComboBox1);
-    for (const std::string &name : settings::searchLanguages(ProgramDir.toStdString()))
-        addSorted(mSetup->ComboBox1, QString::fromStdString(name));
-}
-
-void TMForm::ComboBox1Change()
-{
-    CurrentProfile.Language =
-        mSetup->ComboBox1->currentIndex() >= 0 ? mSetup->ComboBox1->currentText().toStdString() : std::string();
-    execute("AReadLanguage");
-}
 
 void TMForm::applyLanguageTexts(const settings::LanguageTexts &texts)
 {
@@ -149,24 +134,6 @@ void TMForm::addCaption(std::string_view key, std::function<void(const QString &
 {
     apply(captionText(uiText(key).toStdString()));
     mCaptions.emplace_back(std::string(key), std::move(apply));
-}
-
-void TMForm::AReadLanguage()
-{
-    const settings::LanguageTexts texts = settings::readLanguage(ProgramDir.toStdString(), CurrentProfile.Language);
-    CurrentProfile.LanguageExt = texts.Ext;
-    applyLanguageTexts(texts);
-
-    const std::vector<std::string> lines = settings::readAboutLines(ProgramDir.toStdString(), texts.Ext);
-    if (AForm) {
-        QStringList about;
-        for (const std::string &line : lines)
-            about << QString::fromStdString(line);
-        AForm->setLines(about);
-    }
-    execute("AUpdateSlots");
-    // The lists name the glowshows from the profile of the language just chosen.
-    relabelLists();
 }
 
 } // namespace editor

@@ -1,13 +1,13 @@
 // Choosing a device profile: its skin for the preview and its element names and colours.
-#include "Unit1.h"
-
-#include "EditPage.h"
+#include "SetupCommands.h"
 
 #include "ControlText.h"
+#include "EditPage.h"
 #include "GridWidgets.h"
 #include "PreviewPage.h"
 #include "SetupPage.h"
 #include "SlotOperationsPage.h"
+#include "Unit1.h"
 #include "preview/BitmapPictureSink.h"
 #include "preview/QtDrawingSurface.h"
 #include "profiles/IniFile.h"
@@ -18,47 +18,51 @@
 
 namespace editor {
 
-void TMForm::ASearchProfiles()
+void SetupCommands::searchProfiles()
 {
-    const QSignalBlocker block(mSetup->ComboBox2);
-    for (const std::string &name : profiles::searchProfiles(ProgramDir.toStdString(), CurrentProfile.LanguageExt))
-        addSorted(mSetup->ComboBox2, QString::fromStdString(name));
+    QComboBox *list = mForm.mSetup->ComboBox2;
+    const QSignalBlocker block(list);
+    for (const std::string &name :
+         profiles::searchProfiles(mForm.ProgramDir.toStdString(), mForm.CurrentProfile.LanguageExt))
+        addSorted(list, QString::fromStdString(name));
 }
 
-void TMForm::ComboBox2Change()
+void SetupCommands::profileChosen()
 {
-    CurrentProfile.ProfileName =
-        mSetup->ComboBox2->currentIndex() >= 0 ? mSetup->ComboBox2->currentText().toStdString() : std::string();
-    execute("ALoadProfilePics");
-    if (!mDocument.isLoaded())
+    const QComboBox *list = mForm.mSetup->ComboBox2;
+    mForm.CurrentProfile.ProfileName = list->currentIndex() >= 0 ? list->currentText().toStdString() : std::string();
+    mForm.execute("ALoadProfilePics");
+    if (!mForm.document().isLoaded())
         return;
-    execute("AUpdateList");
-    execute("AUpdateGlowshow");
-    execute("AUpdateSlots");
+    mForm.execute("AUpdateList");
+    mForm.execute("AUpdateGlowshow");
+    mForm.execute("AUpdateSlots");
 }
 
-void TMForm::ALoadProfilePics()
+void SetupCommands::loadProfilePics()
 {
-    preview::BitmapPictureSink pictures(mPreview->surface());
-    profiles::ALoadProfilePics(CurrentProfile, ProgramDir.toStdString(), pictures);
+    preview::QtDrawingSurface &surface = mForm.previewSurface();
+    preview::BitmapPictureSink pictures(surface);
+    profiles::ALoadProfilePics(mForm.CurrentProfile, mForm.ProgramDir.toStdString(), pictures);
     // The device view draws the same pictures on its own surface.
-    mEdit->liveSurface().images() = mPreview->surface().images();
-    mEdit->updateLiveView();
+    mForm.liveSurface().images() = surface.images();
+    mForm.mEdit->updateLiveView();
 }
 
-void TMForm::AUpdateSlots()
+void SetupCommands::updateSlots()
 {
+    const profiles::TProfile &chosen = mForm.CurrentProfile;
     const profiles::IniFile profile = profiles::IniFile::load(
-        profiles::profilePath(ProgramDir.toStdString(), CurrentProfile.ProfileName, CurrentProfile.LanguageExt));
+        profiles::profilePath(mForm.ProgramDir.toStdString(), chosen.ProfileName, chosen.LanguageExt));
     const auto elements = profiles::readElements(profile);
     QStringList names;
     for (int n = 1; n <= profiles::ElementCount; ++n) {
         const profiles::ElementInfo &element = elements[std::size_t(n - 1)];
         names << QString::fromStdString(element.name);
-        mEdit->SlotGrid->setElementName(n, names.constLast());
-        CurrentProfile.ElementColors[n] = element.color;
+        mForm.mEdit->SlotGrid->setElementName(n, names.constLast());
+        mForm.CurrentProfile.ElementColors[n] = element.color;
     }
-    mEdit->slotOperations->setElementNames(names);
+    mForm.mEdit->slotOperations->setElementNames(names);
 }
 
 } // namespace editor

@@ -15,6 +15,7 @@
 #include "PreviewPage.h"
 #include "RecentFiles.h"
 #include "SelectedFramePage.h"
+#include "SetupCommands.h"
 #include "SetupPage.h"
 #include "SlotOperationsPage.h"
 #include "TimelineCommands.h"
@@ -69,6 +70,7 @@ TMForm::TMForm(EditorEnvironment environment, QWidget *parent)
     mRecovery = new CrashRecovery(*this, mEnvironment.recoveryFolder);
 
     createPages();
+    new SetupCommands(*this);
     connectDocument();
     Timeline = new TimelineCommands(*this);
     installKeyboard(*this);
@@ -98,6 +100,15 @@ bool TMForm::isElementHidden(int element) const
 {
     return element >= 1 && element <= profiles::ElementCount &&
            CurrentProfile.ElementColors[element] == profiles::NotOnModel && mSetup->CheckBox2->isChecked();
+}
+
+settings::SettingsStore &TMForm::settingsStore()
+{
+    if (!mSettings)
+        mSettings = mEnvironment.settingsFile.isEmpty()
+                        ? std::make_unique<settings::SettingsStore>()
+                        : std::make_unique<settings::SettingsStore>(mEnvironment.settingsFile);
+    return *mSettings;
 }
 
 void TMForm::redrawCell(int column, int row)
@@ -161,11 +172,8 @@ void TMForm::createActions()
     addCommand("ASave", false, [this] { ASave(); });
     addCommand("ASaveAs", false, [this] { ASaveAs(); });
     addCommand("AExit", true, [this] { close(); });
-    addCommand("ASearchProfiles", true, [this] { ASearchProfiles(); });
-    addCommand("ASearchLangs", true, [this] { ASearchLangs(); });
     addCommand("AUpdateList", true, [this] { AUpdateList(); });
     addCommand("ASaveActiv", true, [this] { ASaveActiv(); });
-    addCommand("AUpdateSlots", true, [this] { AUpdateSlots(); });
     addCommand("APreColor", true, [this] { mEdit->selectedFrame->showPreviewColour(); });
     addCommand("AMakeSelect", true, [this] { mEdit->selectedFrame->showEntry(); });
     addCommand("AMakePrevCol", true, [this] { mEdit->selectedFrame->AMakePrevCol(); });
@@ -186,15 +194,11 @@ void TMForm::createActions()
         mEdit->selectElement(row >= 0 ? row : Document.CurrentElement - 1, true);
     });
     addCommand("AGlowCopy", false, [this] { mEdit->glowshows->AGlowCopy(); });
-    addCommand("AReadLanguage", true, [this] { AReadLanguage(); });
     addCommand("AMakeOn_Off", true, [this] { mEdit->selectedFrame->AMakeOn_Off(); });
-    addCommand("AReadOptions", true, [this] { AReadOptions(); });
-    addCommand("ASaveOptions", true, [this] { ASaveOptions(); });
     addCommand("AClearAllFrames", true, [this] { mEdit->slotOperations->AClearAllFrames(); });
     addCommand("ACopyAllFrames", true, [this] { mEdit->slotOperations->ACopyAllFrames(); });
     addCommand("AShowAbout", true, [this] { AShowAbout(); });
     addCommand("ARegisterPAT", true, [this] { ARegisterPAT(); });
-    addCommand("ALoadProfilePics", true, [this] { ALoadProfilePics(); });
 
     // Standard shortcuts for the file commands.
     command("AOpenFile")->setShortcut(QKeySequence::Open);
@@ -240,8 +244,6 @@ void TMForm::createPages()
     setCentralWidget(PageControl1);
     mSetup = new SetupPage(mDocument, text, commandOf);
     PageControl1->addTab(mSetup, QStringLiteral("Setup"));
-    connect(mSetup, &SetupPage::languageChosen, this, [this] { runGuarded(this, [this] { ComboBox1Change(); }); });
-    connect(mSetup, &SetupPage::profileChosen, this, [this] { runGuarded(this, [this] { ComboBox2Change(); }); });
 
     mEdit = new EditPage(mDocument, CurrentProfile, *mTexts, text, commandOf,
                          [this](int element) { return isElementHidden(element); });

@@ -50,7 +50,7 @@ struct EditorEnvironment {
 
 // The main window: the shell that builds the action list, the menus and the pages and connects
 // them to the document. The pages own their widgets and handlers; groups of commands that span
-// pages (undo, interchange, recent files, recovery) are objects of their own. Each command is
+// pages (setup, undo, transfer, recent files, recovery) are objects of their own. Each command is
 // an action of the action list, run through execute() only while it is enabled.
 class TMForm : public QMainWindow {
     Q_OBJECT
@@ -109,6 +109,10 @@ public:
     QString uiText(std::string_view key) const;
     // Feeds `apply` the caption of `key` now and again whenever a language is chosen.
     void addCaption(std::string_view key, std::function<void(const QString &)> apply);
+    // Shows a language's texts in all three windows.
+    void applyLanguageTexts(const settings::LanguageTexts &texts);
+    // Refreshes the glowshow names of the three lists in the chosen language, in place.
+    void relabelLists();
 
     // --- Pages ---
     QTabWidget *PageControl1;
@@ -135,17 +139,7 @@ private:
     void ARegisterPAT();
     void AAddNewGlow();
     void AUpdateList();
-    void ASearchProfiles();
-    void ASearchLangs();
-    void AReadLanguage();
-    void AReadOptions();
-    void ASaveOptions();
-    void ALoadProfilePics();
-    void AUpdateSlots();
 
-    // The user's choices that reach beyond one page.
-    void ComboBox1Change();
-    void ComboBox2Change();
     // Shows the glowshow selected in the list; `chosenByUser` also selects it in the preview.
     void showChosenGlowshow(bool chosenByUser);
 
@@ -162,9 +156,6 @@ private:
     void setEditingAllowed(bool allowed);
     // Keeps the window at least as large as its designed size and the captions it shows now.
     void fitToCaptions();
-    void applyLanguageTexts(const settings::LanguageTexts &texts);
-    // Refreshes the glowshow names of the three lists in the chosen language, in place.
-    void relabelLists();
 
     // Rebuilds the lists and shows the current glowshow after glowshows came or went.
     void showGlowshowList();
