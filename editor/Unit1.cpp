@@ -251,10 +251,7 @@ void TMForm::createPages()
     addCaption("ColourTextCaption", [this](const QString &t) { mEdit->selectedFrame->ColourTextLabel->setText(t); });
     connect(mEdit->glowshows, &GlowshowPage::glowshowChosen, this,
             [this] { runGuarded(this, [this] { showChosenGlowshow(true); }); });
-    connect(mEdit, &EditPage::glowshowShown, this, [this] {
-        updateAddCommands();
-        mTransfer->updateActions();
-    });
+    connect(mEdit, &EditPage::glowshowShown, this, &TMForm::updateAddCommands);
 
     mPreview = new PreviewPage(mDocument, CurrentProfile, text, [this] { return mDocument.isLoaded(); });
     PageControl1->addTab(mPreview, QStringLiteral("Glowshow preview"));

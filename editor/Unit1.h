@@ -160,7 +160,8 @@ private:
     // Rebuilds the lists and shows the current glowshow after glowshows came or went.
     void showGlowshowList();
     void showReplacedDocument();
-    // Enables the commands that add glowshows while the document has room for another.
+    // Enables the commands that add glowshows while the document has room for another, and
+    // the transfer commands as the document and the selected glowshow allow.
     void updateAddCommands();
     // Takes a new document (Open, New, recovery) and makes the editor usable.
     void replaceDocument(model::TDocument content);

@@ -3,6 +3,7 @@
 // after a change of language.
 #include "GridFixture.h"
 
+#include "model/Edits.h"
 #include "preview/DXDraw.h"
 #include "preview/Playback.h"
 #include "preview/QtDrawingSurface.h"
@@ -13,6 +14,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
+
+#include <array>
+#include <functional>
 
 namespace editor_test {
 namespace {
@@ -270,6 +274,37 @@ TEST_F(WindowTest, RecentFilesKeepTheLatestFirstAndDropMissingOnesWithAMessage)
     processEvents();
     EXPECT_EQ(QString::fromStdString(form().Document.GlowFile.FileName), files[1]);
     EXPECT_EQ(form().recentFiles(), (QStringList{files[1], files[0]}));
+}
+
+// The commands that need a document, or room for one more glowshow, follow the document
+// whichever way it changed: opened, a glowshow removed, the removal undone.
+TEST_F(WindowTest, CommandsAreOfferedAsTheDocumentAllows)
+{
+    std::vector<model::TGlowshow> all;
+    for (int id = 1; id <= 255; ++id)
+        all.push_back(normalGlowshow(std::uint8_t(id), {}));
+    const QString full = writePat(QStringLiteral("full.pat"), documentOf(all));
+    const char *commands[] = {"ASave",           "AAddNewGlow", "AGlowCopy",        "AImportGlowshows",
+                              "AImportAnimation", "ACheckFile",  "AExportStoryboard"};
+    const struct {
+        const char *state;
+        std::function<void()> reach;
+        std::array<bool, 7> offered;
+    } cases[] = {
+        {"nothing open", [&] { start(); }, {false, false, false, false, false, false, false}},
+        {"room", [&] { openThroughDialog(writePat(QStringLiteral("two.pat"), threeFrames())); },
+         {true, true, true, true, true, true, true}},
+        {"full", [&] { openThroughDialog(full); }, {true, false, false, false, false, true, true}},
+        {"one removed", [&] { form().document().push(model::removeGlowshow(0), QStringLiteral("remove")); },
+         {true, true, true, true, true, true, true}},
+        {"removal undone", [&] { trigger(action("AUndo")); }, {true, false, false, false, false, true, true}},
+    };
+    for (const auto &c : cases) {
+        c.reach();
+        for (std::size_t i = 0; i < std::size(commands); ++i)
+            EXPECT_EQ(action(commands[i])->isEnabled(), c.offered[i]) << c.state << ": " << commands[i];
+    }
+    EXPECT_TRUE(unexpectedModals.empty());
 }
 
 TEST_F(WindowTest, CutElementNamesShowWholeInTheirTooltip)
