@@ -5,12 +5,12 @@
 
 #include "AboutForm.h"
 #include "ControlText.h"
+#include "CrashRecovery.h"
 #include "ErrorBox.h"
 #include "FileDialogs.h"
 #include "GlowFileIO.h"
 #include "GlowshowPage.h"
 #include "GridWidgets.h"
-#include "CrashRecovery.h"
 #include "PreviewPage.h"
 #include "RecentFiles.h"
 #include "SetupPage.h"
