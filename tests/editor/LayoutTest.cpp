@@ -283,7 +283,7 @@ TEST_F(LayoutRoomTest, HeightToSpareGoesToTheGridAndElementNamesAreWholeWhereThe
         if (window.isValid())
             f.resize(window);
         auto *editing = widget<QWidget>("Tab2");
-        f.PageControl1->setCurrentWidget(editing);
+        widget<QTabWidget>("PageControl1")->setCurrentWidget(editing);
         processEvents();
         const auto *grid = f.findChild<QTableView *>(QStringLiteral("EditGrid"));
         const auto *frames = f.findChild<QTableView *>(QStringLiteral("FrameGrid"));
