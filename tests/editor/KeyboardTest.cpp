@@ -36,6 +36,7 @@ TEST(MnemonicsTest, EveryCaptionGetsALetterNoOtherCaptionUses)
 class KeyboardTest : public EditorFixture {
 protected:
     QWidget *widget(const char *name) const { return form().findChild<QWidget *>(QLatin1String(name)); }
+    QTabWidget *pages() const { return EditorFixture::widget<QTabWidget>("PageControl1"); }
     // A tab bar stands for its tab widget.
     static std::string focusName()
     {
@@ -64,7 +65,7 @@ protected:
 TEST_F(KeyboardTest, TabVisitsEachShownControlOnceInReadingOrderAndLeavesTheGrids)
 {
     startWith(doc);
-    widget<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    pages()->setCurrentIndex(1);
     // Entering a view without a current item makes its first item current, which here would
     // choose an element and switch the option pages: start with both chosen.
     static_cast<QTableWidget *>(widget("SlotGrid"))->setCurrentCell(0, 0);
@@ -105,7 +106,7 @@ TEST_F(KeyboardTest, TabInADurationEditorTakesTheDurationAndLeavesTheGrid)
     };
     for (const auto &c : cases) {
         startWith(doc);
-        widget<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        pages()->setCurrentIndex(1);
         static_cast<QTableWidget *>(widget("SlotGrid"))->setCurrentCell(0, 0);
         selectCell(0, 0);
         auto *frames = static_cast<QTableWidget *>(widget("FrameGrid"));
@@ -138,10 +139,10 @@ TEST_F(KeyboardTest, CtrlTabGoesRoundThePagesWhoseTabsAreShown)
     };
     for (const auto &c : cases) {
         editor::TMForm &f = c.document ? startWith(doc) : start();
-        widget<QTabWidget>("PageControl1")->setCurrentIndex(c.from);
+        pages()->setCurrentIndex(c.from);
         processEvents();
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f, c.key, c.modifiers);
-        EXPECT_EQ(widget<QTabWidget>("PageControl1")->currentIndex(), c.expected) << "from " << c.from << " key " << c.key;
+        EXPECT_EQ(pages()->currentIndex(), c.expected) << "from " << c.from << " key " << c.key;
     }
 }
 
